@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace corvanta {
+
+// The contact that every refusal, caption and the welcome text name.
+inline constexpr const char* kSupportContact = "support@corvanta.example";
+
+// Message boxes: (caption, text) pairs. The blanks are part of the texts.
+struct MessageText {
+  std::string caption;
+  std::string text;
+};
+
+MessageText EmptyQueueRefusal();
+MessageText NoOutputFolderRefusal();
+MessageText DeleteRefusal();
+MessageText ClearRefusal();
+MessageText WelcomeMessage();
+
+// The fatal box shown before the process ends with exit code -1:
+// caption "错误", text "运行时出错!\r\n\r\n错误信息：<detail>\r\n".
+MessageText FatalError(const std::string& detail);
+// "无法找到指定DLL库文件“<library>”中的输出命令“<symbol>”"
+std::string MissingExportDetail(const std::string& library, const std::string& symbol);
+
+}  // namespace corvanta
