@@ -26,3 +26,26 @@ function(corvanta_test)
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 300)
   endif()
 endfunction()
+
+# Embeds `file` byte for byte into `target` as a read-only block between the
+# symbols <symbol>_begin and <symbol>_end (declare them extern "C"). The
+# assembler reads the file itself, so no giant generated source is needed.
+function(corvanta_embed_binary target symbol file)
+  get_filename_component(absolute "${file}" ABSOLUTE)
+  set(asm "${CMAKE_CURRENT_BINARY_DIR}/embedded_${symbol}.S")
+  file(WRITE "${asm}.in"
+"    .section .rodata.${symbol},\"a\"
+    .balign 16
+    .global ${symbol}_begin
+    .type ${symbol}_begin, @object
+${symbol}_begin:
+    .incbin \"${absolute}\"
+    .global ${symbol}_end
+    .type ${symbol}_end, @object
+${symbol}_end:
+    .section .note.GNU-stack,\"\",@progbits
+")
+  configure_file("${asm}.in" "${asm}" COPYONLY)
+  set_source_files_properties("${asm}" PROPERTIES OBJECT_DEPENDS "${absolute}")
+  target_sources(${target} PRIVATE "${asm}")
+endfunction()
