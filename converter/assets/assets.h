@@ -1,0 +1,9 @@
+#pragma once
+
+#include <span>
+
+namespace corvanta::assets {
+
+using Bytes = std::span<const unsigned char>;
+
+}  // namespace corvanta::assets
