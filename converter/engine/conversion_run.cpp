@@ -1,0 +1,134 @@
+#include "engine/conversion_run.h"
+
+#include <optional>
+
+#include "engine/command_line.h"
+#include "engine/run_state.h"
+#include "platform/same_file.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kConvertingStatus = "正在转换";
+constexpr const char* kDoneStatus = "完成";
+// The utility library's size text for a missing or empty file.
+constexpr const char* kZeroSizeText = "0 字节";
+constexpr int kElapsedTimerInterval = 1000;
+
+using SettingList = RunWindow::SettingList;
+
+// Replaces the global setting texts with the lists' current choices, in the
+// order the window is read.
+void ReadSettings(RunWindow& window) {
+  AudioCodecText = window.SelectedItemText(SettingList::AudioCodec);
+  AudioBitrateText = window.SelectedItemText(SettingList::AudioBitrate);
+  SampleRateText = window.SelectedItemText(SettingList::SampleRate);
+  VideoBitrateText = window.SelectedItemText(SettingList::VideoBitrate);
+  FrameRateText = window.SelectedItemText(SettingList::FrameRate);
+  ResolutionText = window.SelectedItemText(SettingList::Resolution);
+  VideoCodecText = window.SelectedItemText(SettingList::VideoCodec);
+}
+
+std::int32_t WrappingDifference(std::int32_t a, std::int32_t b) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+
+// Everything one call keeps for itself. A run started inside this one (after
+// a stop) has its own, so this run carries on with its own settings.
+struct RunState {
+  std::string format;
+  std::string audioOptions;
+  std::string videoOptions;
+  int rowCount = 0;
+  // The output of the row last converted, deleted again at the end of a
+  // stopped run; empty when that row's output is its own input.
+  std::optional<std::string> lastOutput;
+};
+
+// A row whose output would be its own input is not handed to the encoder:
+// it would overwrite the file it reads, and a stop would then delete the
+// user's original. The row is marked failed instead.
+void MarkSelfOverwrite(RunWindow& window, int row) {
+  window.SetCellText(row, RunWindow::kStatusColumn, kDoneStatus);
+  window.SetRowIcon(row, RunWindow::kFailedIcon);
+  window.SetCellText(row, RunWindow::kOutputSizeColumn, kZeroSizeText);
+}
+
+// Converts one row; returns false when a stop ends the run after it.
+bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row) {
+  const std::string fileName = window.CellText(row, RunWindow::kFileNameColumn);
+  const std::string folder = window.CellText(row, RunWindow::kFolderColumn);
+  const std::string inputPath = folder + fileName;
+  window.SetCellText(row, RunWindow::kStatusColumn, kConvertingStatus);
+  window.SetRowIcon(row, RunWindow::kConvertingIcon);
+  // Read anew for every row: a folder chosen during the run applies from the
+  // next row on.
+  const std::string outputPath =
+      BuildOutputPath(window.OutputFolderText(), fileName, run.format);
+
+  if (SameFile(inputPath, outputPath)) {
+    run.lastOutput.reset();
+    MarkSelfOverwrite(window, row);
+    return StopRequested != 1;
+  }
+
+  const std::string commandLine =
+      BuildCommandLine(inputPath, run.audioOptions, run.videoOptions, outputPath);
+  services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window);
+  run.lastOutput = outputPath;
+
+  window.SetCellText(row, RunWindow::kStatusColumn, kDoneStatus);
+  const bool failed = services.FileSizeText(outputPath) == kZeroSizeText;
+  window.SetRowIcon(row, failed ? RunWindow::kFailedIcon : RunWindow::kDoneIcon);
+  window.SetCellText(row, RunWindow::kOutputSizeColumn, services.FileSizeText(outputPath));
+
+  if (StopRequested == 1) {
+    // A stopped file is incomplete.
+    services.DeleteFile(outputPath);
+    return false;
+  }
+  return true;
+}
+
+void EndRun(RunWindow& window, RunServices& services, const RunState& run,
+            const ConvertFaces& faces) {
+  window.SetTimerInterval(0);
+  ElapsedMs = 0;
+  window.SetBarLeft(RunWindow::kBarDesignLeft);
+  window.SetBarWidth(RunWindow::kBarDesignWidth);
+  window.SetConvertNormalPicture(faces.startNormal);
+  window.SetConvertHoverPicture(faces.startHover);
+  IsConverting = 0;
+  // The stopped row's output is incomplete; a second attempt costs nothing
+  // when the first one already took it away.
+  if (StopRequested == 1 && run.lastOutput) services.DeleteFile(*run.lastOutput);
+  if (window.ShutdownTicked()) services.RequestPowerOff();
+  services.ShowDoneWindow();
+}
+
+}  // namespace
+
+void ConvertQueue(RunWindow& window, RunServices& services, const ConvertFaces& faces) {
+  services.EnsureEncoderFile(EncoderPath(services.ProgramFolder()));
+  ReadSettings(window);
+
+  RunState run;
+  run.format = window.FormatText();
+  run.audioOptions = BuildAudioOptions(*AudioCodecText, *SampleRateText, *ResolutionText,
+                                       *FrameRateText, *AudioBitrateText);
+  run.videoOptions = BuildVideoOptions(*VideoCodecText, *VideoBitrateText);
+
+  window.SetTimerInterval(kElapsedTimerInterval);
+  // A run started inside a stopped one goes on counting from where that one
+  // had got to; otherwise ElapsedMs is 0 here.
+  RunStartTick = WrappingDifference(services.TickCount(), ElapsedMs);
+
+  // Counted once: rows added during the run wait for the next one.
+  run.rowCount = window.RowCount();
+  for (int row = 0; row < run.rowCount; ++row) {
+    if (!ConvertRow(window, services, run, row)) break;
+  }
+  EndRun(window, services, run, faces);
+}
+
+}  // namespace corvanta

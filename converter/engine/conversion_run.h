@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/run_window.h"
+
+namespace corvanta {
+
+// One conversion run over every row the queue holds when it starts, with the
+// settings the window shows at that moment. Writes the encoder out if it is
+// missing, converts the rows in order, marks each one done or failed, and at
+// the end (also after a stop) restores the idle window, powers off when
+// asked to and opens the done window. The Convert button calls it with the
+// STOP face shown, StopRequested 0 and IsConverting 1.
+void ConvertQueue(RunWindow& window, RunServices& services, const ConvertFaces& faces);
+
+}  // namespace corvanta

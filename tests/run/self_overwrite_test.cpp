@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "run_fixture.h"
+
+namespace corvanta::fakes {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A row whose output would be its own input: the encoder would overwrite the
+// file it reads, and a stop would then delete the user's original.
+class SelfOverwrite : public RunFixture {
+ protected:
+  SelfOverwrite() {
+    root_ = fs::temp_directory_path() / ("corvanta-run-" + std::to_string(getpid()));
+    fs::create_directories(root_ / "in");
+    std::ofstream(root_ / "in" / "a.avi") << "original";
+    window.format = "avi";
+  }
+  ~SelfOverwrite() override { fs::remove_all(root_); }
+
+  std::string Folder(const char* name) const { return (root_ / name).string() + "/"; }
+  bool OriginalIntact() const {
+    std::ifstream in(root_ / "in" / "a.avi");
+    std::string text;
+    in >> text;
+    return text == "original";
+  }
+  void ExpectRowFailedWithoutEncoder(int row, const std::string& outputPath) {
+    EXPECT_EQ(window.Row(row).cells[3], "完成");
+    EXPECT_EQ(window.Row(row).cells[4], "0 字节");
+    EXPECT_EQ(window.Row(row).icon, RunWindow::kFailedIcon);
+    for (const auto& command : EncoderCommands(log)) {
+      EXPECT_EQ(command.find("\"" + outputPath + "\""), std::string::npos);
+    }
+    EXPECT_EQ(IndexOf(log, "delete " + outputPath), -1);
+    EXPECT_EQ(IndexOf(log, "size " + outputPath), -1);
+  }
+
+  fs::path root_;
+};
+
+TEST_F(SelfOverwrite, TheSamePathIsNotEncodedAndTheNextRowStillRuns) {
+  window.AddRow(Folder("in"), "a.avi");
+  window.AddRow(Folder("in"), "b.mkv");
+  window.outputFolder = Folder("in");
+  Click();
+  ExpectRowFailedWithoutEncoder(0, Folder("in") + "a.avi");
+  ASSERT_EQ(EncoderCommands(log).size(), 1u);
+  EXPECT_NE(EncoderCommands(log)[0].find("b.avi\""), std::string::npos);
+  EXPECT_EQ(window.Row(1).icon, RunWindow::kDoneIcon);
+  EXPECT_EQ(log.back(), "done window");
+  EXPECT_TRUE(OriginalIntact());
+}
+
+TEST_F(SelfOverwrite, ALinkedFolderIsTheSameFileAndAStopLaterDeletesOnlyItsOwnOutput) {
+  fs::create_directory_symlink(root_ / "in", root_ / "link");
+  window.AddRow(Folder("in"), "a.avi");
+  window.AddRow("/elsewhere/", "b.mkv");
+  window.outputFolder = Folder("link");
+  During(1, [&] { Click(); });
+  Click();
+  ExpectRowFailedWithoutEncoder(0, Folder("link") + "a.avi");
+  EXPECT_EQ(EventsStartingWith(log, "delete"),
+            std::vector<std::string>(2, "delete " + Folder("link") + "b.avi"));
+  EXPECT_TRUE(OriginalIntact());
+}
+
+}  // namespace
+}  // namespace corvanta::fakes
