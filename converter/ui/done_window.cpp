@@ -1,0 +1,161 @@
+#include "ui/done_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include <utility>
+
+#include "ui/window_drag.h"
+
+namespace corvanta {
+namespace {
+
+constexpr int kWindowWidth = 234;
+constexpr int kWindowHeight = 96;
+constexpr int kLifetimeMs = 3000;
+constexpr int kGapRight = 30;
+constexpr int kGapBottom = 50;
+
+const QColor kWindowBackground(0, 224, 128);
+const QColor kTitleStripBackground(0, 96, 192);
+
+QPointer<DoneWindow>& CurrentWindow() {
+  static QPointer<DoneWindow> window;
+  return window;
+}
+
+std::function<void()>& BeepAction() {
+  static std::function<void()> action;
+  return action;
+}
+
+void Beep() {
+  if (BeepAction()) {
+    BeepAction()();
+    return;
+  }
+  QApplication::beep();
+}
+
+void Colour(QWidget* widget, const QColor& text, const QColor& background) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Window, background);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromUtf8(name));
+  label->setTextFormat(Qt::PlainText);  // keeps the leading blanks
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setWordWrap(false);
+  label->setFocusPolicy(Qt::NoFocus);
+  label->setGeometry(geometry);
+  return label;
+}
+
+// A brush-script face where the system has one; fontconfig substitutes an
+// installed Chinese face glyph by glyph where it has none.
+QFont BrushScriptFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("华文行楷"), QStringLiteral("STXingkai"),
+                    QStringLiteral("AR PL UKai CN"), QStringLiteral("KaiTi"),
+                    QStringLiteral("WenQuanYi Micro Hei")});
+  font.setPixelSize(12);
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+DoneWindow::DoneWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+  setObjectName(QStringLiteral("DoneWindow"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString());
+  setFocusPolicy(Qt::NoFocus);
+  setFixedSize(kWindowWidth, kWindowHeight);
+  Colour(this, Qt::black, kWindowBackground);
+
+  // The strip is deliberately 6 pixels wider than the window.
+  标签1 = MakeLabel(this, "标签1", QStringLiteral("  转换完成窗口"), QRect(0, 0, 240, 24));
+  Colour(标签1, Qt::black, kTitleStripBackground);
+
+  标签2 = MakeLabel(this, "标签2", QStringLiteral("转换完成"), QRect(64, 40, 88, 32));
+  标签2->setFont(BrushScriptFont());
+  Colour(标签2, QColor(255, 0, 0), kWindowBackground);
+
+  MakeWindowDragHandle(this, this);
+  MakeWindowDragHandle(this, 标签1);
+  MakeWindowDragHandle(this, 标签2);
+
+  时钟1 = new QTimer(this);
+  时钟1->setObjectName(QStringLiteral("时钟1"));
+  connect(时钟1, &QTimer::timeout, this, &DoneWindow::OnDoneTimerTick);
+  时钟1->start(kLifetimeMs);
+
+  OnDoneWindowCreated();
+}
+
+void DoneWindow::OnDoneWindowCreated() {
+  PlaceDoneWindowBottomRight();
+  Beep();
+}
+
+void DoneWindow::PlaceDoneWindowBottomRight() {
+  // The full primary screen; a panel or taskbar is not taken off.
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect full = screen->geometry();
+  move(full.width() - width() - kGapRight, full.height() - height() - kGapBottom);
+}
+
+void DoneWindow::OnDoneTimerTick() {
+  destructionPending_ = true;
+  deleteLater();
+}
+
+void DoneWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void DoneWindow::closeEvent(QCloseEvent* event) {
+  // Closing deletes the window later (WA_DeleteOnClose); until then it counts
+  // as going, so the next run opens a fresh one instead of reviving it.
+  destructionPending_ = true;
+  时钟1->stop();
+  event->accept();
+}
+
+void ShowDoneWindow() {
+  QPointer<DoneWindow>& current = CurrentWindow();
+  if (current && !current->DestructionPending()) {
+    if (current->isMinimized()) {
+      current->showNormal();
+    } else {
+      current->raise();
+      current->activateWindow();
+    }
+    return;
+  }
+  delete current.data();
+  current = new DoneWindow();
+  current->show();
+}
+
+DoneWindow* CurrentDoneWindow() { return CurrentWindow().data(); }
+
+void SetBeepActionForTesting(std::function<void()> action) { BeepAction() = std::move(action); }
+
+}  // namespace corvanta
