@@ -1,0 +1,36 @@
+// Calls one export through the converter's binding inside a QApplication and
+// reports on standard output: the fatal box, if one shows ("BOX <caption>
+// <icon> <owned> <text>"), then "RETURNED <result>" if the call comes back.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/kelvane_binding.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const std::string exportName = argc > 1 ? argv[1] : "zhaui";
+
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&answer] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    answer.stop();
+    std::printf("BOX %s %d %d %s", box->windowTitle().toStdString().c_str(),
+                static_cast<int>(box->icon()), box->parentWidget() != nullptr,
+                box->text().toStdString().c_str());
+    std::fflush(stdout);
+    box->accept();
+  });
+  answer.start(10);
+
+  const std::string result = exportName == "rszckl"
+                                 ? corvanta::kelvane::OpenFiles(0, "t", "", "", 0)
+                                 : corvanta::kelvane::FileSizeText("/nonexistent");
+  std::printf("RETURNED %s", result.c_str());
+  return 0;
+}
