@@ -1,0 +1,77 @@
+#include "engine/encoder_run.h"
+
+#include <array>
+#include <cstdint>
+
+#include "engine/command_line.h"
+#include "engine/output_chunk.h"
+#include "engine/progress_parser.h"
+#include "engine/run_state.h"
+#include "platform/child_activity_wait.h"
+#include "platform/child_process.h"
+#include "platform/output_pipe.h"
+#include "platform/pending_events.h"
+#include "platform/process_by_name.h"
+#include "text/command_line_split.h"
+#include "text/text_search.h"
+
+namespace corvanta {
+namespace {
+
+// Each file's bar starts here, four pixels right of where the window lays it
+// out; the end of the run puts it back.
+constexpr int kBarLeftWhileEncoding = 56;
+constexpr std::size_t kReadSize = 260;
+
+// Pumps the encoder's output into the display until the encoder has ended
+// and nothing is left to read, or until a stop is seen after a read.
+void PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+  ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd());
+  // Both keep their last value when a query fails: a failed peek repeats the
+  // last read's count, and a child that never started reads as exit code 0.
+  std::uint32_t count = 0;
+  std::uint32_t exitCode = 0;
+  for (;;) {
+    pipe.PeekBytesAvailable(count);
+    if (count == 0) {
+      child.QueryExitCode(exitCode);
+      if (exitCode == kStillActive) {
+        // Nothing to read yet: sleep in the event loop instead of polling,
+        // until output, the encoder's exit, or the end of its output.
+        wait.Wait();
+        continue;
+      }
+      break;
+    }
+    std::array<char, kReadSize> buffer{};
+    count = pipe.Read(buffer.data(), buffer.size());
+    ParseProgress(OutputChunkText(std::string_view(buffer.data(), count)), display);
+    if (StopRequested == 1) break;
+    ProcessPendingEvents();
+  }
+  pipe.CloseReadEnd();
+}
+
+}  // namespace
+
+void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+                ProgressDisplay& display) {
+  EndProcessByName(kEncoderFileName);
+
+  OutputPipe pipe;
+  ChildProcess child = ChildProcess::Start(encoderPath, SplitCommandLine(commandLine),
+                                           DirectoryOfPath(encoderPath), pipe.writeEnd());
+  // Only the child may hold the write end, or the pipe would never end.
+  pipe.CloseWriteEnd();
+
+  display.SetBarLeft(kBarLeftWhileEncoding);
+  display.SetBarWidth(0);
+
+  PumpOutput(pipe, child, display);
+
+  display.SetBarColor(kProgressBlue);
+  display.SetPercentText("0%");
+  EndProcessByName(kEncoderFileName);
+}
+
+}  // namespace corvanta

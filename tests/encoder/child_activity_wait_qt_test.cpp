@@ -1,0 +1,69 @@
+#include "platform/child_activity_wait.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "platform/child_process.h"
+#include "platform/output_pipe.h"
+
+namespace corvanta {
+namespace {
+
+struct WaitCount {
+  std::string output;
+  int wakes = 0;
+};
+
+WaitCount WaitOut(const std::string& script) {
+  OutputPipe pipe;
+  ChildProcess child = ChildProcess::Start("/bin/sh", {"sh", "-c", script}, "", pipe.writeEnd());
+  pipe.CloseWriteEnd();
+  ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd());
+  WaitCount result;
+  char buffer[260];
+  std::uint32_t code = 0;
+  for (;;) {
+    std::uint32_t count = 0;
+    pipe.PeekBytesAvailable(count);
+    if (count > 0) {
+      result.output.append(buffer, pipe.Read(buffer, sizeof buffer));
+      continue;
+    }
+    if (!child.QueryExitCode(code) || code != kStillActive) break;
+    wait.Wait();
+    ++result.wakes;
+  }
+  return result;
+}
+
+class ChildActivityWaitInEventLoop : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "child_activity_wait";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+  }
+};
+
+TEST_F(ChildActivityWaitInEventLoop, EndedOutputDoesNotKeepWakingTheLoop) {
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start(20);
+  const WaitCount result = WaitOut("echo bye; exec >&- 2>&-; sleep 0.5");
+  EXPECT_EQ(result.output, "bye\n");
+  EXPECT_LE(result.wakes, 4);
+  EXPECT_GT(ticks, 5);  // window events are handled while waiting
+}
+
+TEST_F(ChildActivityWaitInEventLoop, WakesForOutputAndForTheExit) {
+  const WaitCount result = WaitOut("sleep 0.2; echo one; sleep 0.2; echo two; sleep 0.2");
+  EXPECT_EQ(result.output, "one\ntwo\n");
+  EXPECT_LE(result.wakes, 6);
+}
+
+}  // namespace
+}  // namespace corvanta

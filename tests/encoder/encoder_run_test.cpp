@@ -1,0 +1,238 @@
+#include "engine/encoder_run.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+
+#include "engine/run_state.h"
+#include "fake_encoder.h"
+#include "platform/child_process.h"
+#include "recording_display.h"
+
+namespace corvanta {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::PrintStatusLine;
+using testing::RecordingDisplay;
+using testing::TempFolder;
+using testing::WriteFakeEncoder;
+using Writes = std::vector<std::string>;
+
+const Writes kStart{"left 56", "width 0"};
+const Writes kEnd{"color c89123", "text 0%"};
+
+Writes Concat(std::initializer_list<Writes> parts) {
+  Writes all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+Writes Shown(int width, const std::string& text) {
+  return {"color 35ed1f", "width " + std::to_string(width), "text " + text};
+}
+
+// Every test must leave no child, zombie or descriptor behind.
+class RunEncoderTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "encoder_run_test";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
+  }
+
+  void SetUp() override {
+    StopRequested = 0;
+    descriptorsBefore_ = testing::OpenDescriptorCount();
+  }
+
+  void TearDown() override {
+    StopRequested = 0;
+    EXPECT_TRUE(testing::NoChildrenWithin(10s));
+    EXPECT_EQ(testing::OpenDescriptorCount(), descriptorsBefore_);
+  }
+
+  // Pauses between lines keep each status line in a read of its own.
+  static constexpr const char* kPause = "sleep 0.3\n";
+
+  TempFolder folder_;
+  RecordingDisplay display_;
+
+ private:
+  int descriptorsBefore_ = 0;
+};
+
+TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
+  const std::string encoder = WriteFakeEncoder(
+      folder_, "echo 'MEncoder 1.5 (Debian-12)'\n" + std::string(kPause) + PrintStatusLine(5) +
+                   kPause + PrintStatusLine(45) + kPause + PrintStatusLine(100) + kPause +
+                   "echo 'Video stream: 800.000 kbit/s'\n");
+  RunEncoder(encoder, "quorbel.exe \"in.avi\" -o \"out.mp4\"", display_);
+  EXPECT_EQ(display_.writes,
+            Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), Shown(588, "100%"), kEnd}));
+  EXPECT_EQ(display_.left(), 56);
+  EXPECT_EQ(display_.width(), 588);
+}
+
+TEST_F(RunEncoderTest, MissingEncoderEndsAtOnceWithAnEmptyBlueBar) {
+  RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, kEnd}));
+
+  testing::WriteFile(folder_.File("quorbel.exe"), "#!/bin/sh\necho Pos\n", 0644);
+  RecordingDisplay notExecutable;
+  RunEncoder(folder_.File("quorbel.exe"), "quorbel.exe", notExecutable);
+  EXPECT_EQ(notExecutable.writes, Concat({kStart, kEnd}));
+}
+
+TEST_F(RunEncoderTest, StatusLineCutByAReadIsSeenOnlyAsFarAsEachChunkGoes) {
+  const std::string encoder = WriteFakeEncoder(
+      folder_, "printf 'Pos:   1.0s     25f ('\n" + std::string(kPause) +
+                   "printf '12%%) 25.00fps\\r'\n" + kPause + PrintStatusLine(13));
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(0, ""), Shown(76, "13%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, LineFeedReachesTheParserAsCrLfAndNulEndsTheChunk) {
+  const std::string encoder = WriteFakeEncoder(
+      folder_, "printf 'Pos: 3f (7\\n%%) x'\n" + std::string(kPause) +
+                   "printf 'junk\\000Pos: 9f (9%%) '\n" + kPause + PrintStatusLine(10));
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(41, "7\r\n%"), Shown(58, "10%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, SilentEncoderIsWaitedForWhileEventsKeepFlowing) {
+  const std::string encoder =
+      WriteFakeEncoder(folder_, "sleep 1\n" + PrintStatusLine(50) + "sleep 0.5\n");
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start(20);
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_GT(ticks, 5);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(294, "50%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, CrashingEncoderEndsTheLoopCleanly) {
+  const std::string encoder =
+      WriteFakeEncoder(folder_, PrintStatusLine(20) + kPause + "kill -SEGV $$\necho never\n");
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(117, "20%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
+  // Random bytes may hold "Pos"; only the final state and the survival of
+  // the event loop are certain.
+  const std::string encoder = WriteFakeEncoder(
+      folder_, "head -c 3000000 /dev/urandom\nprintf '\\n'\n" + std::string(kPause) +
+                   PrintStatusLine(77));
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start(0);
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_GT(ticks, 0);
+  const Writes tail(display_.writes.end() - 5, display_.writes.end());
+  EXPECT_EQ(tail, Concat({Shown(452, "77%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, StopWhileSilentIsTakenAtTheNextOutput) {
+  const std::string encoder = WriteFakeEncoder(
+      folder_, PrintStatusLine(5) + "sleep 1\n" + PrintStatusLine(45) + "sleep 1\n" +
+                   PrintStatusLine(100) + "touch finished\n");
+  QTimer::singleShot(200, [] { StopRequested = 1; });
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), kEnd}));
+  // The stopped encoder was ended by name and never reached its end.
+  EXPECT_TRUE(testing::NoChildrenWithin(10s));
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_FALSE(std::filesystem::exists(folder_.File("finished")));
+}
+
+TEST_F(RunEncoderTest, StopRequestedBeforeTheRunStopsAfterTheFirstRead) {
+  StopRequested = 1;
+  const std::string encoder =
+      WriteFakeEncoder(folder_, PrintStatusLine(5) + kPause + PrintStatusLine(45));
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, OnlyAStopOfExactlyOneIsTaken) {
+  StopRequested = 2;
+  const std::string encoder =
+      WriteFakeEncoder(folder_, PrintStatusLine(5) + kPause + PrintStatusLine(45));
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, RunningEncoderIsEndedBeforeTheNewOneStarts) {
+  TempFolder other;
+  const std::string stale = WriteFakeEncoder(other, "sleep 3\n");
+  ChildProcess running = ChildProcess::Start(stale, {"quorbel.exe"}, "", -1);
+  ASSERT_TRUE(running.started());
+  // Wait until the kernel calls it by its name.
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (testing::ReadWholeFile("/proc/" + std::to_string(running.pid()) + "/comm") !=
+             "quorbel.exe\n" &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(5ms);
+  }
+
+  const std::string encoder = WriteFakeEncoder(folder_, PrintStatusLine(1));
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(5, " 1%"), kEnd}));
+  std::uint32_t code = 0;
+  while (running.QueryExitCode(code) && code == kStillActive) std::this_thread::sleep_for(5ms);
+  EXPECT_EQ(code, 128u + SIGKILL);
+}
+
+TEST_F(RunEncoderTest, EncoderRunsInItsOwnFolderAndGetsTheSplitCommandLine) {
+  const std::string body = "pwd > where.txt\nprintf 'Pos: 1f (%s) ' \"$1\"\n";
+  const std::string encoder = WriteFakeEncoder(folder_, body, "sub");
+  RunEncoder(encoder, "quorbel.exe \"a b\" c", display_);
+  EXPECT_EQ(display_.text(), "0%");
+  EXPECT_NE(std::find(display_.writes.begin(), display_.writes.end(), "text a b"),
+            display_.writes.end());
+  EXPECT_EQ(testing::ReadWholeFile(folder_.File("sub/where.txt")), folder_.File("sub") + "\n");
+}
+
+TEST_F(RunEncoderTest, EncoderPathWithoutAFolderRunsInOurCurrentFolder) {
+  WriteFakeEncoder(folder_, "pwd > where.txt\n");
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder_.path());
+  RunEncoder("quorbel.exe", "quorbel.exe", display_);
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(testing::ReadWholeFile(folder_.File("where.txt")), folder_.path() + "\n");
+  EXPECT_EQ(display_.writes, Concat({kStart, kEnd}));
+}
+
+TEST_F(RunEncoderTest, EncoderThatClosesItsOutputEarlyIsStillWaitedFor) {
+  const std::string encoder =
+      WriteFakeEncoder(folder_, PrintStatusLine(30) + "exec >&- 2>&-\nsleep 1\n");
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+  timer.start(20);
+  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_GT(ticks, 5);
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(176, "30%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, RunStartedFromAnEventDuringARunEndsTheOuterEncoder) {
+  TempFolder inner;
+  const std::string outerEncoder =
+      WriteFakeEncoder(folder_, PrintStatusLine(10) + "sleep 3\n" + PrintStatusLine(90));
+  const std::string innerEncoder = WriteFakeEncoder(inner, "sleep 0.2\n" + PrintStatusLine(60));
+  RecordingDisplay innerDisplay;
+  QTimer::singleShot(300, [&] { RunEncoder(innerEncoder, "quorbel.exe", innerDisplay); });
+  RunEncoder(outerEncoder, "quorbel.exe", display_);
+  EXPECT_EQ(innerDisplay.writes, Concat({kStart, Shown(352, "60%"), kEnd}));
+  EXPECT_EQ(display_.writes, Concat({kStart, Shown(58, "10%"), kEnd}));
+}
+
+}  // namespace
+}  // namespace corvanta

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <chrono>
+
+#include "engine/encoder_run.h"
+#include "engine/run_state.h"
+#include "fake_encoder.h"
+#include "recording_display.h"
+
+namespace corvanta {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::PrintStatusLine;
+using testing::RecordingDisplay;
+using testing::TempFolder;
+using testing::WriteFakeEncoder;
+using Writes = std::vector<std::string>;
+
+// The loop must work where no Qt application exists: it then sleeps in a
+// plain poll and has no events to handle.
+TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
+  ASSERT_EQ(QCoreApplication::instance(), nullptr);
+  StopRequested = 0;
+  const int descriptorsBefore = testing::OpenDescriptorCount();
+  TempFolder folder;
+  const std::string encoder = WriteFakeEncoder(
+      folder, PrintStatusLine(5) + "sleep 0.5\n" + PrintStatusLine(99) +
+                  "exec >&- 2>&-\nsleep 0.5\n");
+  RecordingDisplay display;
+  RunEncoder(encoder, "quorbel.exe", display);
+  EXPECT_EQ(display.writes,
+            (Writes{"left 56", "width 0", "color 35ed1f", "width 29", "text  5%", "color 35ed1f",
+                    "width 582", "text 99%", "color c89123", "text 0%"}));
+  EXPECT_TRUE(testing::NoChildrenWithin(10s));
+  EXPECT_EQ(testing::OpenDescriptorCount(), descriptorsBefore);
+}
+
+TEST(RunEncoderWithoutApplication, StopIsTakenAfterARead) {
+  StopRequested = 1;
+  TempFolder folder;
+  const std::string encoder =
+      WriteFakeEncoder(folder, PrintStatusLine(5) + "sleep 2\n" + PrintStatusLine(45));
+  RecordingDisplay display;
+  RunEncoder(encoder, "quorbel.exe", display);
+  StopRequested = 0;
+  EXPECT_EQ(display.text(), "0%");
+  EXPECT_EQ(display.width(), 29);
+  EXPECT_TRUE(testing::NoChildrenWithin(10s));
+}
+
+}  // namespace
+}  // namespace corvanta
