@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "test_support.h"
+#include "ui/main_window.h"
+
+namespace corvanta {
+namespace {
+
+class WindowInput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::EnsureApplication();
+    window = std::make_unique<MainWindow>();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  }
+
+  // Presses the left button at `at` in `control`, drags by (30, 20) and
+  // releases; returns how far the window moved.
+  QPoint DragOn(QWidget* control, QPoint at) {
+    const QPoint before = window->pos();
+    testing::Press(control, at);
+    testing::DragTo(control, at + QPoint(30, 20));
+    testing::Release(control, at + QPoint(30, 20));
+    return window->pos() - before;
+  }
+
+  std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(WindowInput, TheBackgroundPlainLabelsPicturesAndFramesMoveTheWindow) {
+  const std::pair<QWidget*, QPoint> handles[] = {
+      {window.get(), QPoint(785, 150)}, {window->标签5, QPoint(5, 5)},
+      {window->图片框1, QPoint(100, 10)}, {window->图片框2, QPoint(50, 20)},
+      {window->图片框_进度条, QPoint(10, 10)}, {window->透明标签16, QPoint(5, 5)},
+      {window->外形框2, QPoint(3, 3)}, {window->外形框3, QPoint(150, 90)},
+      {window->外形框1, QPoint(150, 90)}, {window->外形框5, QPoint(1, 10)},
+  };
+  for (const auto& [control, at] : handles) {
+    EXPECT_EQ(DragOn(control, at), QPoint(30, 20)) << control->objectName().toStdString();
+  }
+}
+
+TEST_F(WindowInput, TransparentLabelsAndInputControlsDoNotMoveTheWindow) {
+  const std::pair<QWidget*, QPoint> controls[] = {
+      {window->透明标签13, QPoint(5, 5)},  {window->标签2, QPoint(5, 5)},
+      {window->透明标签5, QPoint(5, 5)},   {window->超级列表框1->viewport(), QPoint(50, 50)},
+      {window->编辑框_目录, QPoint(5, 5)}, {window->组合框_格式, QPoint(5, 5)},
+      {window->选择框1, QPoint(115, 22)},
+  };
+  for (const auto& [control, at] : controls) {
+    EXPECT_EQ(DragOn(control, at), QPoint(0, 0)) << control->objectName().toStdString();
+  }
+}
+
+TEST_F(WindowInput, EnterMovesTheFocusToTheNextControl) {
+  window->组合框_编码器->setFocus();
+  ASSERT_TRUE(window->组合框_编码器->hasFocus());
+  QTest::keyClick(window->组合框_编码器, Qt::Key_Return);
+  EXPECT_TRUE(window->组合框_视频比特率->hasFocus());
+  QTest::keyClick(window->组合框_视频比特率, Qt::Key_Enter);
+  EXPECT_TRUE(window->组合框_帧数->hasFocus());
+  // The format list is skipped while it is hidden.
+  window->按钮1->setFocus();
+  QTest::keyClick(window->按钮1, Qt::Key_Return);
+  EXPECT_TRUE(window->编辑框_目录->hasFocus());
+  EXPECT_TRUE(window->高级组合框->isHidden());
+}
+
+TEST_F(WindowInput, EscapeDoesNotCloseTheWindow) {
+  window->超级列表框1->setFocus();
+  QTest::keyClick(window->超级列表框1, Qt::Key_Escape);
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(WindowInput, ProgressWritesReachTheBarAndThePercentLabel) {
+  ProgressDisplay& display = *window;
+  display.SetBarLeft(56);
+  display.SetBarWidth(294);
+  display.SetBarColor(kProgressGreen);
+  display.SetPercentText("50%");
+  EXPECT_EQ(window->图片框_进度条->geometry(), QRect(56, 422, 294, 24));
+  EXPECT_EQ(window->图片框_进度条->background(), kProgressGreen);
+  EXPECT_EQ(window->标签2->text(), QStringLiteral("50%"));
+}
+
+TEST_F(WindowInput, Screenshot) {
+  window->超级列表框1->appendRow("1");
+  window->超级列表框1->setCellText(0, 1, "示例视频.avi");
+  window->超级列表框1->setCellText(0, 2, "12.5 MB");
+  window->超级列表框1->setCellText(0, 3, "等待");
+  const QPixmap shot = window->grab();
+  EXPECT_EQ(shot.size(), QSize(797, 461));
+  EXPECT_TRUE(shot.save(QStringLiteral(CORVANTA_SCREENSHOT_PATH)));
+}
+
+}  // namespace
+}  // namespace corvanta
