@@ -1,0 +1,69 @@
+#include "ui/queue_handlers.h"
+
+#include <cstdint>
+#include <string>
+
+#include "engine/run_state.h"
+#include "platform/kelvane_binding.h"
+#include "text/messages.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "ui/queue_rows.h"
+
+namespace corvanta {
+namespace {
+
+constexpr const char* kAddDialogTitle = "添加视频文件";
+
+// The media kinds the converter is meant for, then everything. "*3gp" (no
+// dot) still matches every ".3gp" file.
+constexpr const char* kMediaFileFilter =
+    "媒体文件(*.mpg,*.mp4,*.avi,*3gp,*.rmvb,*.mkv,*.wmv,*.vob,*.flv,*.swf,*.mov,*.f4v,*.dat)"
+    "|*.mpg;*.mp4;*.avi;*3gp;*.rmvb;*.mkv;*.wmv;*.vob;*.flv;*.swf;*.mov;*.f4v;*.dat"
+    "|所有文件(*.**)|*.**";
+
+// The dialog opens wherever the system chooses.
+constexpr const char* kNoInitialFolder = nullptr;
+// After a choice the library puts back the current directory it found, so
+// the program's relative file names keep meaning its own folder.
+constexpr std::int32_t kRestoreCurrentDir = 0;
+
+// Handlers nested inside a run must not pull rows from under it.
+bool RunInProgress() { return IsConverting == 1; }
+
+}  // namespace
+
+void OnAddButtonClick(MainWindow& window) {
+  const auto owner = static_cast<std::uint32_t>(window.winId());
+  const std::string pathList = kelvane::OpenFiles(owner, kAddDialogTitle, kMediaFileFilter,
+                                                  kNoInitialFolder, kRestoreCurrentDir);
+  AppendQueueRows(*window.超级列表框1, pathList, kelvane::FileSizeText);
+
+  if (window.超级列表框1->rowCount() > 0) {
+    window.按钮_删除->setEnabled(true);
+    window.按钮_清空->setEnabled(true);
+    window.按钮_转换->setEnabled(true);
+  }
+}
+
+void OnDeleteButtonClick(MainWindow& window) {
+  QueueListView& list = *window.超级列表框1;
+  // Without a selection there is nothing to refuse either.
+  if (list.selectedRow() == -1) return;
+  if (RunInProgress()) {
+    ShowQuestionBox(DeleteRefusal());
+    return;
+  }
+  list.deleteRow(list.selectedRow());
+  RenumberQueueRows(list);
+}
+
+void OnClearButtonClick(MainWindow& window) {
+  if (RunInProgress()) {
+    ShowQuestionBox(ClearRefusal());
+    return;
+  }
+  window.超级列表框1->deleteAllRows();
+}
+
+}  // namespace corvanta

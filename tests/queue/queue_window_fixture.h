@@ -1,0 +1,83 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/run_state.h"
+#include "queue_test_support.h"
+#include "ui/main_window.h"
+#include "ui/queue_rows.h"
+
+namespace corvanta::testing {
+
+// A shown main window, a stand-in user for every modal window, and a
+// temporary folder of files to choose. The run flag starts at 0 and is put
+// back afterwards, since the handlers read it as a global.
+class QueueWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureApplication();
+    IsConverting = 0;
+    window = std::make_unique<MainWindow>();
+    window->show();
+    user = std::make_unique<ModalAnswerer>();
+  }
+
+  void TearDown() override {
+    EXPECT_EQ(user->unexpectedFileDialogs(), 0);
+    user.reset();
+    window.reset();
+    IsConverting = 0;
+  }
+
+  QueueListView& list() { return *window->超级列表框1; }
+
+  void ClickAdd() { window->按钮_添加->click(); }
+  void ClickDelete() { window->按钮_删除->click(); }
+  void ClickClear() { window->按钮_清空->click(); }
+
+  void SelectRow(int row) { list().topLevelItem(row)->setSelected(true); }
+
+  // Rows queued without the dialog, for the tests of Delete and Clear.
+  void QueueWithoutDialog(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) AppendQueueRow(list(), path, SizeOfPathLength);
+  }
+
+  std::vector<std::string> Column(int column) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < list().rowCount(); ++row) cells.push_back(list().cellText(row, column));
+    return cells;
+  }
+
+  std::vector<int> Icons() {
+    std::vector<int> icons;
+    for (int row = 0; row < list().rowCount(); ++row) icons.push_back(list().rowIcon(row));
+    return icons;
+  }
+
+  std::string InputPath(int row) {
+    return list().cellText(row, kQueueFolderColumn) + list().cellText(row, kQueueFileNameColumn);
+  }
+
+  // Lets timers that were due run, so a box that was about to open opens.
+  static void Settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  }
+
+  static std::string SizeOfPathLength(const std::string& path) {
+    return std::to_string(path.size()) + " 字节";
+  }
+
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<ModalAnswerer> user;
+  TemporaryFolder folder;
+};
+
+using Texts = std::vector<std::string>;
+
+}  // namespace corvanta::testing
