@@ -3,16 +3,13 @@
 #include <optional>
 
 #include "engine/command_line.h"
+#include "engine/queue_row.h"
 #include "engine/run_state.h"
 #include "platform/same_file.h"
 
 namespace corvanta {
 namespace {
 
-constexpr const char* kConvertingStatus = "正在转换";
-constexpr const char* kDoneStatus = "完成";
-// The utility library's size text for a missing or empty file.
-constexpr const char* kZeroSizeText = "0 字节";
 constexpr int kElapsedTimerInterval = 1000;
 
 using SettingList = RunWindow::SettingList;
@@ -49,18 +46,18 @@ struct RunState {
 // it would overwrite the file it reads, and a stop would then delete the
 // user's original. The row is marked failed instead.
 void MarkSelfOverwrite(RunWindow& window, int row) {
-  window.SetCellText(row, RunWindow::kStatusColumn, kDoneStatus);
-  window.SetRowIcon(row, RunWindow::kFailedIcon);
-  window.SetCellText(row, RunWindow::kOutputSizeColumn, kZeroSizeText);
+  window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
+  window.SetRowIcon(row, kFailedIcon);
+  window.SetCellText(row, kQueueOutputSizeColumn, kZeroSizeText);
 }
 
 // Converts one row; returns false when a stop ends the run after it.
 bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row) {
-  const std::string fileName = window.CellText(row, RunWindow::kFileNameColumn);
-  const std::string folder = window.CellText(row, RunWindow::kFolderColumn);
+  const std::string fileName = window.CellText(row, kQueueFileNameColumn);
+  const std::string folder = window.CellText(row, kQueueFolderColumn);
   const std::string inputPath = folder + fileName;
-  window.SetCellText(row, RunWindow::kStatusColumn, kConvertingStatus);
-  window.SetRowIcon(row, RunWindow::kConvertingIcon);
+  window.SetCellText(row, kQueueStatusColumn, kConvertingStatus);
+  window.SetRowIcon(row, kConvertingIcon);
   // Read anew for every row: a folder chosen during the run applies from the
   // next row on.
   const std::string outputPath =
@@ -77,10 +74,10 @@ bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row
   services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window);
   run.lastOutput = outputPath;
 
-  window.SetCellText(row, RunWindow::kStatusColumn, kDoneStatus);
+  window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
   const bool failed = services.FileSizeText(outputPath) == kZeroSizeText;
-  window.SetRowIcon(row, failed ? RunWindow::kFailedIcon : RunWindow::kDoneIcon);
-  window.SetCellText(row, RunWindow::kOutputSizeColumn, services.FileSizeText(outputPath));
+  window.SetRowIcon(row, failed ? kFailedIcon : kDoneIcon);
+  window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 
   if (StopRequested == 1) {
     // A stopped file is incomplete.

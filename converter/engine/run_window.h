@@ -39,18 +39,6 @@ class RunWindow : public ProgressDisplay {
     VideoCodec,
   };
 
-  // Queue columns the run uses.
-  static constexpr int kFileNameColumn = 1;
-  static constexpr int kStatusColumn = 3;
-  static constexpr int kOutputSizeColumn = 4;
-  static constexpr int kFolderColumn = 5;
-
-  // Row icons.
-  static constexpr int kAddedIcon = 0;
-  static constexpr int kConvertingIcon = 1;
-  static constexpr int kFailedIcon = 2;
-  static constexpr int kDoneIcon = 3;
-
   // Design geometry of the progress bar, restored at the end of every run.
   static constexpr int kBarDesignLeft = 52;
   static constexpr int kBarDesignWidth = 588;

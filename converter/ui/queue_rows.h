@@ -3,21 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "engine/queue_row.h"
+
 namespace corvanta {
 
 class QueueListView;
-
-// The cells of one queue row, by column.
-inline constexpr int kQueueNumberColumn = 0;
-inline constexpr int kQueueFileNameColumn = 1;
-inline constexpr int kQueueInputSizeColumn = 2;
-inline constexpr int kQueueStatusColumn = 3;
-inline constexpr int kQueueOutputSizeColumn = 4;
-inline constexpr int kQueueFolderColumn = 5;
-
-// A freshly added row waits for the next run and shows icon 0.
-inline constexpr const char* kWaitingStatus = "等待";
-inline constexpr int kAddedIcon = 0;
 
 // Where a row's input size comes from: the display text of a file's size.
 using SizeTextSource = std::string (*)(const std::string& path);

@@ -10,7 +10,7 @@ using Strings = std::vector<std::string>;
 
 // The events of one row converted without a stop, from its status to its size.
 Strings RowEvents(int row, const std::string& command, const std::string& output,
-                  const std::string& size = "12.5 KB", int icon = RunWindow::kDoneIcon) {
+                  const std::string& size = "12.5 KB", int icon = kDoneIcon) {
   const std::string r = std::to_string(row);
   return {"cell " + r + " 3 正在转换",
           "icon " + r + " 1",
@@ -55,7 +55,7 @@ TEST_F(ConversionRun, ConvertsEveryRowInOrderThenRestoresTheIdleWindow) {
   for (int row = 0; row < 3; ++row) {
     EXPECT_EQ(window.Row(row).cells[3], "完成");
     EXPECT_EQ(window.Row(row).cells[4], "12.5 KB");
-    EXPECT_EQ(window.Row(row).icon, RunWindow::kDoneIcon);
+    EXPECT_EQ(window.Row(row).icon, kDoneIcon);
   }
   EXPECT_EQ(IsConverting, 0);
   EXPECT_EQ(StopRequested, 0);
@@ -86,11 +86,11 @@ TEST_F(ConversionRun, OnlyAnExactZeroSizeTextMarksARowFailed) {
   services.sizes["/out/a.MP4"] = "0 字节";
   services.sizes["/out/b.MP4"] = "0 字节 ";
   Click();
-  EXPECT_EQ(window.Row(0).icon, RunWindow::kFailedIcon);
+  EXPECT_EQ(window.Row(0).icon, kFailedIcon);
   EXPECT_EQ(window.Row(0).cells[3], "完成");
   EXPECT_EQ(window.Row(0).cells[4], "0 字节");
-  EXPECT_EQ(window.Row(1).icon, RunWindow::kDoneIcon);
-  EXPECT_EQ(window.Row(2).icon, RunWindow::kDoneIcon);
+  EXPECT_EQ(window.Row(1).icon, kDoneIcon);
+  EXPECT_EQ(window.Row(2).icon, kDoneIcon);
   EXPECT_EQ(EncoderCommands(log).size(), 3u);
 }
 
@@ -109,10 +109,10 @@ TEST_F(ConversionRun, StopDuringRowTwoOfFiveEndsTheRunAfterThatRow) {
   EXPECT_EQ(EncoderCommands(log).size(), 2u);
   EXPECT_EQ(window.Row(1).cells[3], "完成");
   EXPECT_EQ(window.Row(1).cells[4], "12.5 KB");
-  EXPECT_EQ(window.Row(1).icon, RunWindow::kDoneIcon);
+  EXPECT_EQ(window.Row(1).icon, kDoneIcon);
   for (int row = 2; row < 5; ++row) {
     EXPECT_EQ(window.Row(row).cells[3], "等待");
-    EXPECT_EQ(window.Row(row).icon, RunWindow::kAddedIcon);
+    EXPECT_EQ(window.Row(row).icon, kAddedIcon);
   }
   // Deleted once when the stop is taken and once more at the end.
   EXPECT_EQ(EventsStartingWith(log, "delete"), Strings(2, "delete /out/b.MP4"));
@@ -167,7 +167,7 @@ TEST_F(ConversionRun, RowsAddedDuringARunWaitForTheNext) {
   Click();
   EXPECT_EQ(EncoderCommands(log).size(), 2u);
   EXPECT_EQ(window.Row(2).cells[3], "等待");
-  EXPECT_EQ(window.Row(2).icon, RunWindow::kAddedIcon);
+  EXPECT_EQ(window.Row(2).icon, kAddedIcon);
 
   log.clear();
   Click();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/queue_row.h"
 #include "engine/run_window.h"
 
 namespace corvanta::fakes {
@@ -25,7 +26,7 @@ struct TestFaces {
 
 struct QueueRow {
   std::vector<std::string> cells;
-  int icon = RunWindow::kAddedIcon;
+  int icon = kAddedIcon;
 };
 
 class FakeRunWindow : public RunWindow {

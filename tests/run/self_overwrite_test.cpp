@@ -33,7 +33,7 @@ class SelfOverwrite : public RunFixture {
   void ExpectRowFailedWithoutEncoder(int row, const std::string& outputPath) {
     EXPECT_EQ(window.Row(row).cells[3], "完成");
     EXPECT_EQ(window.Row(row).cells[4], "0 字节");
-    EXPECT_EQ(window.Row(row).icon, RunWindow::kFailedIcon);
+    EXPECT_EQ(window.Row(row).icon, kFailedIcon);
     for (const auto& command : EncoderCommands(log)) {
       EXPECT_EQ(command.find("\"" + outputPath + "\""), std::string::npos);
     }
@@ -52,7 +52,7 @@ TEST_F(SelfOverwrite, TheSamePathIsNotEncodedAndTheNextRowStillRuns) {
   ExpectRowFailedWithoutEncoder(0, Folder("in") + "a.avi");
   ASSERT_EQ(EncoderCommands(log).size(), 1u);
   EXPECT_NE(EncoderCommands(log)[0].find("b.avi\""), std::string::npos);
-  EXPECT_EQ(window.Row(1).icon, RunWindow::kDoneIcon);
+  EXPECT_EQ(window.Row(1).icon, kDoneIcon);
   EXPECT_EQ(log.back(), "done window");
   EXPECT_TRUE(OriginalIntact());
 }
