@@ -1,0 +1,37 @@
+#include "ui/run_services.h"
+
+#include "carried_encoder/carried_encoder.h"
+#include "engine/encoder_run.h"
+#include "platform/kelvane_binding.h"
+#include "platform/power_off.h"
+#include "platform/program_folder.h"
+#include "platform/remove_file.h"
+#include "platform/tick_count.h"
+#include "ui/done_window.h"
+
+namespace corvanta {
+
+std::string ProductionRunServices::ProgramFolder() { return ::corvanta::ProgramFolder(); }
+
+void ProductionRunServices::EnsureEncoderFile(const std::string& encoderPath) {
+  ::corvanta::EnsureEncoderFile(encoderPath);
+}
+
+std::int32_t ProductionRunServices::TickCount() { return ::corvanta::TickCount(); }
+
+void ProductionRunServices::RunEncoder(const std::string& encoderPath,
+                                       const std::string& commandLine, ProgressDisplay& display) {
+  ::corvanta::RunEncoder(encoderPath, commandLine, display);
+}
+
+std::string ProductionRunServices::FileSizeText(const std::string& path) {
+  return kelvane::FileSizeText(path);
+}
+
+void ProductionRunServices::DeleteFile(const std::string& path) { RemoveFile(path); }
+
+void ProductionRunServices::RequestPowerOff() { ::corvanta::RequestPowerOff(); }
+
+void ProductionRunServices::ShowDoneWindow() { ::corvanta::ShowDoneWindow(); }
+
+}  // namespace corvanta

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "endtoend_support.h"
+#include "platform/kelvane_binding.h"
+#include "ui/main_window.h"
+#include "ui/queue_rows.h"
+#include "ui/title_buttons.h"
+
+namespace corvanta::endtoend {
+namespace {
+
+constexpr int kRunEndedBeforeClose = 3;
+
+// The converter in a child process: queue one long clip, start the run and
+// press the close button once the encoder reports progress.
+[[noreturn]] void RunConverterAndCloseIt(const std::string& clip, const std::string& outputs) {
+  InstallRecorders();
+  int argc = 1;
+  char name[] = "converter";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  MainWindow window;
+  window.show();
+  AppendQueueRow(*window.超级列表框1, clip, kelvane::FileSizeText);
+  window.编辑框_目录->setText(QString::fromStdString(outputs + "/"));
+  WhenThen closeWhileEncoding(
+      [&] {
+        const QString percent = window.标签2->text();
+        return !percent.isEmpty() && percent != "0%";
+      },
+      [] { OnCloseButtonClick(); });
+  window.按钮_转换->click();
+  _exit(kRunEndedBeforeClose);
+}
+
+// A "quorbel.exe" whose parent is this process, running or ended but not yet
+// collected: an encoder orphaned by a child of ours, adopted because we are a
+// subreaper. Only an encoder that outlived the converter gets here.
+std::optional<pid_t> AdoptedEncoder() {
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string pid = entry.path().filename();
+    if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    const auto open = line.find('(');
+    const auto close = line.rfind(')');
+    if (open == std::string::npos || close == std::string::npos) continue;
+    const std::string command = line.substr(open + 1, close - open - 1);
+    char state = 0;
+    int parent = 0;
+    if (std::sscanf(line.c_str() + close + 1, " %c %d", &state, &parent) != 2) continue;
+    if (command == "quorbel.exe" && parent == getpid()) return std::stoi(pid);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> WaitForExit(pid_t child, std::chrono::seconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) return status;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return std::nullopt;
+}
+
+TEST(CloseDuringRunTest, EndsTheProgramWithCodeZeroAndDoesNotEndTheEncoder) {
+  char folderTemplate[] = "/tmp/corvanta-close-XXXXXX";
+  ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+  const std::string folder = folderTemplate;
+  const std::string clip = folder + "/long.mp4";
+  const std::string make =
+      "ffmpeg -v error -y -f lavfi -i testsrc=duration=60:size=320x240:rate=25 -f lavfi -i "
+      "sine=duration=60 -c:v mpeg4 -c:a aac -shortest " + clip;
+  ASSERT_EQ(std::system(make.c_str()), 0);
+
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) RunConverterAndCloseIt(clip, folder);
+
+  const std::optional<int> status = WaitForExit(child, std::chrono::seconds(60));
+  if (!status) {
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+  }
+  const std::optional<pid_t> encoder = AdoptedEncoder();
+  // How the encoder ended if it did so by itself before we end it. MEncoder
+  // ends itself on its first write into the pipe that lost its reader.
+  std::optional<int> encoderEnd;
+  if (encoder) {
+    int encoderStatus = 0;
+    if (waitpid(*encoder, &encoderStatus, WNOHANG) == *encoder) {
+      encoderEnd = encoderStatus;
+    } else {
+      // We started it, through the child: end it now that it has been seen.
+      kill(*encoder, SIGKILL);
+      waitpid(*encoder, nullptr, 0);
+    }
+  }
+  std::filesystem::remove_all(folder);
+
+  ASSERT_TRUE(status.has_value()) << "the converter did not end";
+  ASSERT_TRUE(WIFEXITED(*status));
+  EXPECT_EQ(WEXITSTATUS(*status), 0);
+  ASSERT_TRUE(encoder.has_value()) << "the encoder did not outlive the converter";
+  // The converter ends encoders with SIGKILL; closing must not.
+  if (encoderEnd && WIFSIGNALED(*encoderEnd)) {
+    EXPECT_NE(WTERMSIG(*encoderEnd), SIGKILL);
+  }
+}
+
+}  // namespace
+}  // namespace corvanta::endtoend

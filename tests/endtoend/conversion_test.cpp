@@ -1,0 +1,243 @@
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+
+#include "carried_encoder/carried_encoder.h"
+#include "endtoend_support.h"
+#include "engine/run_state.h"
+#include "platform/tick_count.h"
+#include "run_fixture.h"
+#include "ui/done_window.h"
+#include "ui/queue_rows.h"
+#include "ui/run_handlers.h"
+
+namespace corvanta::endtoend {
+namespace {
+
+constexpr const char* kConverting = "正在转换";
+constexpr const char* kDone = "完成";
+constexpr const char* kWaiting = "等待";
+constexpr const char* kZeroSize = "0 字节";
+
+using ConversionRunTest = EndToEndTest;
+
+TEST_F(ConversionRunTest, ConvertsEveryRowInOrderAndRestoresTheIdleWindow) {
+  const std::vector<std::string> names = {"one.mp4", "two.mp4", "three.mp4"};
+  for (const std::string& name : names) QueueClip(name);
+  SetOutputFolder(outputs_);
+
+  // Rows are converted one at a time, in list order.
+  std::vector<int> convertingOrder;
+  QTimer watcher;
+  watcher.setInterval(2);
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    for (int row = 0; row < 3; ++row) {
+      if (Status(row) == kConverting &&
+          (convertingOrder.empty() || convertingOrder.back() != row)) {
+        EXPECT_EQ(Icon(row), 1);
+        convertingOrder.push_back(row);
+      }
+    }
+  });
+  watcher.start();
+  ClickConvert();
+  watcher.stop();
+
+  EXPECT_EQ(convertingOrder, (std::vector<int>{0, 1, 2}));
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(names[row]);
+    EXPECT_EQ(Status(row), kDone);
+    EXPECT_EQ(Icon(row), 3);
+    EXPECT_NE(OutputSize(row), kZeroSize);
+    EXPECT_FALSE(OutputSize(row).empty());
+    ExpectFullConversion(OutputPath(DefaultOutputName(names[row])));
+  }
+  EXPECT_EQ(FileNames(outputs_), (std::vector<std::string>{"one.MP4", "three.MP4", "two.MP4"}));
+  ExpectIdleLook();
+  EXPECT_EQ(StopRequested, 0);
+  EXPECT_NE(CurrentDoneWindow(), nullptr);
+  EXPECT_EQ(PowerOffRequests(), 0);
+}
+
+TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWaiting) {
+  for (int i = 1; i <= 5; ++i) QueueClip("clip" + std::to_string(i) + ".mp4");
+  SetOutputFolder(outputs_);
+  // The power-off is requested after a stopped run too.
+  window_->选择框1->setChecked(true);
+
+  bool startFaceRightAfterStop = false;
+  WhenThen stopAtSecondRow([&] { return Status(1) == kConverting; },
+                           [&] {
+                             ClickConvert();
+                             startFaceRightAfterStop =
+                                 ShowsStartFace() && IsConverting == 0 && StopRequested == 1;
+                           });
+  ClickConvert();
+
+  ASSERT_TRUE(stopAtSecondRow.fired());
+  EXPECT_TRUE(startFaceRightAfterStop);
+  EXPECT_EQ(Status(0), kDone);
+  EXPECT_EQ(Icon(0), 3);
+  ExpectFullConversion(OutputPath("clip1.MP4"));
+  // The stopped row is finished like any other before its output goes.
+  EXPECT_EQ(Status(1), kDone);
+  EXPECT_TRUE(Icon(1) == 2 || Icon(1) == 3) << Icon(1);
+  EXPECT_FALSE(OutputSize(1).empty());
+  EXPECT_FALSE(Exists(OutputPath("clip2.MP4")));
+  for (int row = 2; row < 5; ++row) {
+    EXPECT_EQ(Status(row), kWaiting);
+    EXPECT_EQ(Icon(row), 0);
+    EXPECT_EQ(OutputSize(row), "");
+  }
+  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"clip1.MP4"});
+  ExpectIdleLook();
+  EXPECT_EQ(StopRequested, 1);
+  EXPECT_NE(CurrentDoneWindow(), nullptr);
+  EXPECT_EQ(PowerOffRequests(), 1);
+}
+
+TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunAndTheFirstRunCarriesOn) {
+  const std::vector<std::string> names = {"a.mp4", "b.mp4", "c.mp4"};
+  for (const std::string& name : names) QueueClip(name);
+  SetOutputFolder(outputs_);
+
+  int nestedRunsEnded = 0;
+  WhenThen stopThenStart([&] { return Status(1) == kConverting; },
+                         [&] {
+                           ClickConvert();  // stop
+                           ClickConvert();  // start again while the first run unwinds
+                           ++nestedRunsEnded;
+                           // The nested run has converted the whole queue.
+                           for (int row = 0; row < 3; ++row) EXPECT_EQ(Icon(row), 3);
+                           EXPECT_EQ(StopRequested, 0);
+                         });
+  ClickConvert();
+
+  ASSERT_EQ(nestedRunsEnded, 1);
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(names[row]);
+    EXPECT_EQ(Status(row), kDone);
+    EXPECT_EQ(Icon(row), 3);
+    ExpectFullConversion(OutputPath(DefaultOutputName(names[row])));
+  }
+  ExpectIdleLook();
+  EXPECT_EQ(StopRequested, 0);
+}
+
+TEST_F(ConversionRunTest, EncoderIsWrittenOnceAndASecondRunConvertsEveryRowAgain) {
+  const std::string encoder = ProgramFolderPath() + "/quorbel.exe";
+  std::remove(encoder.c_str());
+  QueueClip("first.mp4");
+  QueueClip("second.mp4");
+  SetOutputFolder(outputs_);
+
+  ClickConvert();
+  struct stat written {};
+  ASSERT_EQ(stat(encoder.c_str(), &written), 0);
+  EXPECT_EQ(static_cast<std::size_t>(written.st_size), CarriedEncoder().size());
+  EXPECT_TRUE(written.st_mode & S_IXUSR);
+  for (int row = 0; row < 2; ++row) EXPECT_EQ(Icon(row), 3);
+
+  std::remove(OutputPath("first.MP4").c_str());
+  std::remove(OutputPath("second.MP4").c_str());
+  ClickConvert();
+
+  struct stat reused {};
+  ASSERT_EQ(stat(encoder.c_str(), &reused), 0);
+  EXPECT_EQ(reused.st_ino, written.st_ino);
+  EXPECT_EQ(reused.st_mtim.tv_sec, written.st_mtim.tv_sec);
+  EXPECT_EQ(reused.st_mtim.tv_nsec, written.st_mtim.tv_nsec);
+  for (int row = 0; row < 2; ++row) {
+    EXPECT_EQ(Status(row), kDone);
+    EXPECT_EQ(Icon(row), 3);
+  }
+  ExpectFullConversion(OutputPath("first.MP4"));
+  ExpectFullConversion(OutputPath("second.MP4"));
+}
+
+TEST_F(ConversionRunTest, RowsAddedDuringARunWaitForTheNextOne) {
+  QueueClip("queued.mp4");
+  const std::string late = InputPath("late.mp4");
+  CopyFile(SourceClip(), late);
+  SetOutputFolder(outputs_);
+
+  WhenThen addDuringRun([&] { return Status(0) == kConverting; }, [&] { QueueFile(late); });
+  ClickConvert();
+
+  ASSERT_TRUE(addDuringRun.fired());
+  ASSERT_EQ(window_->超级列表框1->rowCount(), 2);
+  EXPECT_EQ(Icon(0), 3);
+  EXPECT_EQ(Status(1), kWaiting);
+  EXPECT_EQ(Icon(1), 0);
+  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"queued.MP4"});
+}
+
+TEST_F(ConversionRunTest, OutputFolderChangedDuringARunAppliesFromTheNextRow) {
+  QueueClip("early.mp4");
+  QueueClip("later.mp4");
+  SetOutputFolder(outputs_);
+  QTemporaryDir otherFolder;
+  const std::string other = otherFolder.path().toStdString();
+
+  WhenThen changeFolder([&] { return Status(0) == kConverting; },
+                        [&] { SetOutputFolder(other); });
+  ClickConvert();
+
+  ASSERT_TRUE(changeFolder.fired());
+  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"early.MP4"});
+  EXPECT_EQ(FileNames(other), std::vector<std::string>{"later.MP4"});
+  ExpectFullConversion(other + "/later.MP4");
+}
+
+TEST_F(ConversionRunTest, TickedShutdownBoxRequestsPowerOffAfterTheRun) {
+  QueueClip("only.mp4");
+  SetOutputFolder(outputs_);
+  window_->选择框1->setChecked(true);
+
+  ClickConvert();
+
+  EXPECT_EQ(PowerOffRequests(), 1);
+  EXPECT_EQ(Icon(0), 3);
+  EXPECT_NE(CurrentDoneWindow(), nullptr);
+}
+
+TEST_F(ConversionRunTest, RefusalsComeAsBoxesOwnedByTheWindowAndChangeNothing) {
+  QString shownText;
+  QWidget* shownOwner = nullptr;
+  QTimer answer;
+  answer.setInterval(5);
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      shownOwner = box->parentWidget();
+      if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) shownText = label->text();
+      box->close();
+    }
+  });
+  answer.start();
+
+  ClickConvert();  // empty queue
+  EXPECT_TRUE(shownText.startsWith(QString::fromUtf8("请添加要转换的视频文件")));
+  EXPECT_EQ(shownOwner, window_.get());
+
+  shownText.clear();
+  QueueClip("waiting.mp4");
+  ClickConvert();  // no output folder
+  EXPECT_TRUE(shownText.startsWith(QString::fromUtf8("请设置输出的目录")));
+  EXPECT_EQ(Status(0), kWaiting);
+  EXPECT_TRUE(ShowsStartFace());
+  EXPECT_EQ(IsConverting, 0);
+}
+
+TEST_F(ConversionRunTest, TimerTickShowsTheElapsedTimeOnTheLabel) {
+  RunStartTick = static_cast<std::int32_t>(static_cast<std::uint32_t>(TickCount()) - 61500u);
+  OnElapsedTimerTick(*window_);
+  EXPECT_EQ(window_->透明标签16->text(), "00:01:01");
+  EXPECT_GE(ElapsedMs, 61500);
+  ElapsedMs = 0;
+  RunStartTick = 0;
+}
+
+}  // namespace
+}  // namespace corvanta::endtoend

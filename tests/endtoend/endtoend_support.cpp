@@ -1,0 +1,114 @@
+#include "endtoend_support.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <set>
+#include <stdexcept>
+
+#include "platform/power_off.h"
+#include "ui/done_window.h"
+
+namespace corvanta::endtoend {
+namespace {
+
+int powerOffRequests = 0;
+
+void RunFfmpeg(const QStringList& arguments) {
+  QProcess ffmpeg;
+  ffmpeg.start("ffmpeg", QStringList{"-v", "error", "-y"} + arguments);
+  if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) {
+    throw std::runtime_error("ffmpeg could not make a clip: " +
+                             ffmpeg.readAllStandardError().toStdString());
+  }
+}
+
+void MakeClip(const std::string& path, int seconds, const char* size) {
+  const QString duration = QString::number(seconds);
+  RunFfmpeg({"-f", "lavfi", "-i",
+             QString("testsrc=duration=%1:size=%2:rate=25").arg(duration, size), "-f", "lavfi",
+             "-i", QString("sine=duration=%1").arg(duration), "-c:v", "mpeg4", "-c:a", "aac",
+             "-shortest", QString::fromStdString(path)});
+}
+
+}  // namespace
+
+void InstallRecorders() {
+  SetPowerOffActionForTesting([] { ++powerOffRequests; });
+  SetBeepActionForTesting([] {});
+}
+
+int PowerOffRequests() { return powerOffRequests; }
+void ResetPowerOffRequests() { powerOffRequests = 0; }
+
+std::string ProgramFolderPath() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+const std::string& SourceClip() {
+  static QTemporaryDir folder;
+  static const std::string path = [] {
+    const std::string clip = folder.path().toStdString() + "/source.mp4";
+    MakeClip(clip, 2, "320x240");
+    return clip;
+  }();
+  return path;
+}
+
+std::string MakeLongClip(const std::string& path) {
+  MakeClip(path, 60, "320x240");
+  return path;
+}
+
+void CopyFile(const std::string& from, const std::string& to) {
+  if (!QFile::copy(QString::fromStdString(from), QString::fromStdString(to))) {
+    throw std::runtime_error("cannot copy " + from + " to " + to);
+  }
+}
+
+int DistinctVideoFrames(const std::string& path) {
+  QProcess ffmpeg;
+  ffmpeg.start("ffmpeg", {"-v", "error", "-i", QString::fromStdString(path), "-an", "-f",
+                          "framemd5", "-"});
+  if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) return 0;
+  std::set<QByteArray> hashes;
+  for (const QByteArray& line : ffmpeg.readAllStandardOutput().split('\n')) {
+    if (line.isEmpty() || line.startsWith('#')) continue;
+    hashes.insert(line.split(',').last().trimmed());
+  }
+  return static_cast<int>(hashes.size());
+}
+
+std::vector<std::string> FileNames(const std::string& folder) {
+  std::vector<std::string> names;
+  const QStringList entries = QDir(QString::fromStdString(folder))
+                                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                             QDir::Name);
+  for (const QString& entry : entries) names.push_back(entry.toStdString());
+  return names;
+}
+
+std::string FileContents(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll().toStdString();
+}
+
+bool Exists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+
+WhenThen::WhenThen(std::function<bool()> condition, std::function<void()> action)
+    : timer_(std::make_unique<QTimer>()),
+      condition_(std::move(condition)),
+      action_(std::move(action)) {
+  timer_->setInterval(5);
+  QObject::connect(timer_.get(), &QTimer::timeout, [this] {
+    if (fired_ || !condition_()) return;
+    fired_ = true;
+    timer_->stop();
+    action_();
+  });
+  timer_->start();
+}
+
+}  // namespace corvanta::endtoend
