@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
-
+#include "common/application.h"
+#include "common/event_loop.h"
 #include "platform/child_process.h"
 #include "platform/output_pipe.h"
 
@@ -40,23 +39,15 @@ WaitCount WaitOut(const std::string& script) {
 
 class ChildActivityWaitInEventLoop : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "child_activity_wait";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { testing::EnsureCoreApplication(); }
 };
 
 TEST_F(ChildActivityWaitInEventLoop, EndedOutputDoesNotKeepWakingTheLoop) {
-  int ticks = 0;
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-  timer.start(20);
+  testing::TickCounter timer(20);
   const WaitCount result = WaitOut("echo bye; exec >&- 2>&-; sleep 0.5");
   EXPECT_EQ(result.output, "bye\n");
   EXPECT_LE(result.wakes, 4);
-  EXPECT_GT(ticks, 5);  // window events are handled while waiting
+  EXPECT_GT(timer.ticks(), 5);  // window events are handled while waiting
 }
 
 TEST_F(ChildActivityWaitInEventLoop, WakesForOutputAndForTheExit) {

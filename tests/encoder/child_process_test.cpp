@@ -4,16 +4,19 @@
 #include <signal.h>
 
 #include <chrono>
+#include <filesystem>
 
 #include "platform/child_activity_wait.h"
 #include "platform/output_pipe.h"
-#include "process_test_support.h"
+#include "common/files.h"
+#include "common/processes.h"
+#include "common/temporary_folder.h"
 
 namespace corvanta {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::TempFolder;
+using testing::TemporaryFolder;
 
 struct Finished {
   std::string output;
@@ -69,13 +72,13 @@ TEST(ChildProcess, ArgumentsArriveExactlyAsGiven) {
 }
 
 TEST(ChildProcess, RunsInTheGivenFolderOrInOurs) {
-  TempFolder folder;
+  TemporaryFolder folder;
   EXPECT_EQ(RunShell("pwd", folder.path() + "/").output, folder.path() + "\n");
   EXPECT_EQ(RunShell("pwd").output, std::filesystem::current_path().string() + "\n");
 }
 
 TEST(ChildProcess, RelativeProgramPathIsTakenFromOurFolderNotTheChilds) {
-  TempFolder folder;
+  TemporaryFolder folder;
   std::filesystem::create_directory(folder.File("sub"));
   testing::WriteScript(folder.File("sub/tool"), "pwd\n");
   const auto previous = std::filesystem::current_path();
@@ -120,7 +123,7 @@ TEST(ChildProcess, CrashReadsAsSignalExitCode) {
 }
 
 TEST(ChildProcess, FailedStartsStartNothingAndLeaveTheExitCodeAlone) {
-  TempFolder folder;
+  TemporaryFolder folder;
   testing::WriteFile(folder.File("not-executable"), "#!/bin/sh\necho hi\n", 0644);
   testing::WriteFile(folder.File("no-interpreter"), "just text\n", 0755);
   const int descriptorsBefore = testing::OpenDescriptorCount();

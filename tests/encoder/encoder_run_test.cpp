@@ -7,11 +7,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <thread>
 
-#include "engine/run_state.h"
+#include "common/event_loop.h"
 #include "fake_encoder.h"
 #include "platform/child_process.h"
-#include "recording_display.h"
 
 namespace corvanta {
 namespace {
@@ -19,7 +20,8 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PrintStatusLine;
 using testing::RecordingDisplay;
-using testing::TempFolder;
+using testing::TemporaryFolder;
+using testing::TickCounter;
 using testing::WriteFakeEncoder;
 using Writes = std::vector<std::string>;
 
@@ -36,35 +38,10 @@ Writes Shown(int width, const std::string& text) {
   return {"color 35ed1f", "width " + std::to_string(width), "text " + text};
 }
 
-// Every test must leave no child, zombie or descriptor behind.
-class RunEncoderTest : public ::testing::Test {
+class RunEncoderTest : public testing::EncoderRunTest {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "encoder_run_test";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-  }
-
-  void SetUp() override {
-    StopRequested = 0;
-    descriptorsBefore_ = testing::OpenDescriptorCount();
-  }
-
-  void TearDown() override {
-    StopRequested = 0;
-    EXPECT_TRUE(testing::NoChildrenWithin(10s));
-    EXPECT_EQ(testing::OpenDescriptorCount(), descriptorsBefore_);
-  }
-
   // Pauses between lines keep each status line in a read of its own.
   static constexpr const char* kPause = "sleep 0.3\n";
-
-  TempFolder folder_;
-  RecordingDisplay display_;
-
- private:
-  int descriptorsBefore_ = 0;
 };
 
 TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
@@ -108,12 +85,9 @@ TEST_F(RunEncoderTest, LineFeedReachesTheParserAsCrLfAndNulEndsTheChunk) {
 TEST_F(RunEncoderTest, SilentEncoderIsWaitedForWhileEventsKeepFlowing) {
   const std::string encoder =
       WriteFakeEncoder(folder_, "sleep 1\n" + PrintStatusLine(50) + "sleep 0.5\n");
-  int ticks = 0;
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-  timer.start(20);
+  TickCounter timer(20);
   RunEncoder(encoder, "quorbel.exe", display_);
-  EXPECT_GT(ticks, 5);
+  EXPECT_GT(timer.ticks(), 5);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(294, "50%"), kEnd}));
 }
 
@@ -130,12 +104,9 @@ TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
   const std::string encoder = WriteFakeEncoder(
       folder_, "head -c 3000000 /dev/urandom\nprintf '\\n'\n" + std::string(kPause) +
                    PrintStatusLine(77));
-  int ticks = 0;
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-  timer.start(0);
+  TickCounter timer(0);
   RunEncoder(encoder, "quorbel.exe", display_);
-  EXPECT_GT(ticks, 0);
+  EXPECT_GT(timer.ticks(), 0);
   const Writes tail(display_.writes.end() - 5, display_.writes.end());
   EXPECT_EQ(tail, Concat({Shown(452, "77%"), kEnd}));
 }
@@ -170,7 +141,7 @@ TEST_F(RunEncoderTest, OnlyAStopOfExactlyOneIsTaken) {
 }
 
 TEST_F(RunEncoderTest, RunningEncoderIsEndedBeforeTheNewOneStarts) {
-  TempFolder other;
+  TemporaryFolder other;
   const std::string stale = WriteFakeEncoder(other, "sleep 3\n");
   ChildProcess running = ChildProcess::Start(stale, {"quorbel.exe"}, "", -1);
   ASSERT_TRUE(running.started());
@@ -213,17 +184,14 @@ TEST_F(RunEncoderTest, EncoderPathWithoutAFolderRunsInOurCurrentFolder) {
 TEST_F(RunEncoderTest, EncoderThatClosesItsOutputEarlyIsStillWaitedFor) {
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(30) + "exec >&- 2>&-\nsleep 1\n");
-  int ticks = 0;
-  QTimer timer;
-  QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
-  timer.start(20);
+  TickCounter timer(20);
   RunEncoder(encoder, "quorbel.exe", display_);
-  EXPECT_GT(ticks, 5);
+  EXPECT_GT(timer.ticks(), 5);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(176, "30%"), kEnd}));
 }
 
 TEST_F(RunEncoderTest, RunStartedFromAnEventDuringARunEndsTheOuterEncoder) {
-  TempFolder inner;
+  TemporaryFolder inner;
   const std::string outerEncoder =
       WriteFakeEncoder(folder_, PrintStatusLine(10) + "sleep 3\n" + PrintStatusLine(90));
   const std::string innerEncoder = WriteFakeEncoder(inner, "sleep 0.2\n" + PrintStatusLine(60));

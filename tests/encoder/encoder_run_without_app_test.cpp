@@ -4,9 +4,7 @@
 #include <chrono>
 
 #include "engine/encoder_run.h"
-#include "engine/run_state.h"
 #include "fake_encoder.h"
-#include "recording_display.h"
 
 namespace corvanta {
 namespace {
@@ -14,7 +12,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PrintStatusLine;
 using testing::RecordingDisplay;
-using testing::TempFolder;
+using testing::TemporaryFolder;
 using testing::WriteFakeEncoder;
 using Writes = std::vector<std::string>;
 
@@ -24,7 +22,7 @@ TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
   ASSERT_EQ(QCoreApplication::instance(), nullptr);
   StopRequested = 0;
   const int descriptorsBefore = testing::OpenDescriptorCount();
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string encoder = WriteFakeEncoder(
       folder, PrintStatusLine(5) + "sleep 0.5\n" + PrintStatusLine(99) +
                   "exec >&- 2>&-\nsleep 0.5\n");
@@ -39,7 +37,7 @@ TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
 
 TEST(RunEncoderWithoutApplication, StopIsTakenAfterARead) {
   StopRequested = 1;
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string encoder =
       WriteFakeEncoder(folder, PrintStatusLine(5) + "sleep 2\n" + PrintStatusLine(45));
   RecordingDisplay display;

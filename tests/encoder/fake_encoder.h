@@ -1,9 +1,18 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
-#include "process_test_support.h"
+#include "common/application.h"
+#include "common/files.h"
+#include "common/processes.h"
+#include "common/temporary_folder.h"
+#include "engine/run_state.h"
+#include "recording_display.h"
 
 namespace corvanta::testing {
 
@@ -20,16 +29,37 @@ inline std::string PrintStatusLine(int percent) {
 
 // Writes a fake encoder under the encoder's own name into `folder` and
 // returns its full path.
-inline std::string WriteFakeEncoder(const TempFolder& folder, const std::string& body,
+inline std::string WriteFakeEncoder(const TemporaryFolder& folder, const std::string& body,
                                     const std::string& subfolder = {}) {
-  std::string directory = folder.path();
-  if (!subfolder.empty()) {
-    directory += "/" + subfolder;
-    std::filesystem::create_directories(directory);
-  }
+  const std::string directory = subfolder.empty() ? folder.path() : folder.MakeFolder(subfolder);
   const std::string path = directory + "/quorbel.exe";
   WriteScript(path, body);
   return path;
 }
+
+// A run of the encoder inside an event loop. Every test must leave no child,
+// zombie or descriptor behind.
+class EncoderRunTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureCoreApplication(); }
+
+  void SetUp() override {
+    StopRequested = 0;
+    descriptorsBefore_ = OpenDescriptorCount();
+  }
+
+  void TearDown() override {
+    StopRequested = 0;
+    if (IsSkipped()) return;
+    EXPECT_TRUE(NoChildrenWithin(std::chrono::seconds(10)));
+    EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore_);
+  }
+
+  TemporaryFolder folder_;
+  RecordingDisplay display_;
+
+ private:
+  int descriptorsBefore_ = 0;
+};
 
 }  // namespace corvanta::testing

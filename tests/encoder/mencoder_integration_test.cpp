@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
@@ -8,17 +7,12 @@
 #include "engine/command_line.h"
 #include "engine/encoder_run.h"
 #include "engine/progress_parser.h"
-#include "engine/run_state.h"
-#include "process_test_support.h"
-#include "recording_display.h"
+#include "fake_encoder.h"
 #include "text/text_to_integer.h"
 
 namespace corvanta {
 namespace {
 
-using namespace std::chrono_literals;
-using testing::RecordingDisplay;
-using testing::TempFolder;
 
 constexpr const char* kMencoder = "/usr/bin/mencoder";
 
@@ -27,17 +21,9 @@ bool Shell(const std::string& command) { return std::system(command.c_str()) == 
 // The real encoder, under its shipped name, beside a three-second clip with
 // a picture and a tone (MP3 audio needs a sound track to encode). The clip is
 // an MP4: MEncoder's own AVI reader freezes the picture of AVIs with gaps.
-class MencoderRun : public ::testing::Test {
+class MencoderRun : public testing::EncoderRunTest {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "mencoder_integration_test";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) new QCoreApplication(argc, argv);
-  }
-
   void SetUp() override {
-    StopRequested = 0;
     if (!std::filesystem::exists(kMencoder) || !Shell("command -v ffmpeg >/dev/null 2>&1")) {
       GTEST_SKIP() << "mencoder or ffmpeg is not installed";
     }
@@ -46,14 +32,7 @@ class MencoderRun : public ::testing::Test {
                     " -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -c:a aac -shortest"
                     " clip.mp4"));
     std::filesystem::copy_file(kMencoder, folder_.File(kEncoderFileName));
-    descriptorsBefore_ = testing::OpenDescriptorCount();
-  }
-
-  void TearDown() override {
-    StopRequested = 0;
-    if (IsSkipped()) return;
-    EXPECT_TRUE(testing::NoChildrenWithin(10s));
-    EXPECT_EQ(testing::OpenDescriptorCount(), descriptorsBefore_);
+    EncoderRunTest::SetUp();
   }
 
   std::string CommandLine() const {
@@ -69,12 +48,6 @@ class MencoderRun : public ::testing::Test {
         " -of default=nw=1:nk=1 '" + OutputPath() + "' > '" + counted + "'");
     return TextToInteger(testing::ReadWholeFile(counted));
   }
-
-  TempFolder folder_;
-  RecordingDisplay display_;
-
- private:
-  int descriptorsBefore_ = 0;
 };
 
 TEST_F(MencoderRun, ConvertsTheClipWhileTheBarFollowsThePercentage) {

@@ -4,15 +4,18 @@
 #include <signal.h>
 
 #include <chrono>
+#include <filesystem>
 
 #include "platform/child_process.h"
-#include "process_test_support.h"
+#include "common/files.h"
+#include "common/processes.h"
+#include "common/temporary_folder.h"
 
 namespace corvanta {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::TempFolder;
+using testing::TemporaryFolder;
 
 // Names no other process of this user carries: the test ends only what it
 // started itself.
@@ -38,7 +41,7 @@ std::uint32_t WaitForExit(ChildProcess& child) {
 }
 
 TEST(EndProcessByName, EndsTheProcessWhoseFileNameMatchesIgnoringCase) {
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string name = UniqueName(".Slp");
   ChildProcess child = StartCopyOf("/bin/sleep", folder.File(name), {name, "30"});
   ASSERT_TRUE(child.started());
@@ -53,7 +56,7 @@ TEST(EndProcessByName, EndsTheProcessWhoseFileNameMatchesIgnoringCase) {
 }
 
 TEST(EndProcessByName, EndsAtMostOneProcessPerCallLowestIdFirst) {
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string name = UniqueName("twin");
   ChildProcess first = StartCopyOf("/bin/sleep", folder.File(name), {name, "30"});
   std::filesystem::create_directory(folder.File("b"));
@@ -73,7 +76,7 @@ TEST(EndProcessByName, EndsAtMostOneProcessPerCallLowestIdFirst) {
 }
 
 TEST(EndProcessByName, EmptyOrUnknownNameEndsNothing) {
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string name = UniqueName("keep");
   ChildProcess child = StartCopyOf("/bin/sleep", folder.File(name), {name, "30"});
   ASSERT_TRUE(child.started());
@@ -91,7 +94,7 @@ TEST(EndProcessByName, EmptyOrUnknownNameEndsNothing) {
 }
 
 TEST(EndProcessByName, ScriptIsFoundUnderItsOwnFileName) {
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string name = UniqueName(".sh").substr(0, 14);
   testing::WriteScript(folder.File(name), "sleep 2\n");
   ChildProcess child = ChildProcess::Start(folder.File(name), {name}, "", -1);
@@ -106,7 +109,7 @@ TEST(EndProcessByName, ScriptIsFoundUnderItsOwnFileName) {
 }
 
 TEST(EndProcessByName, LongNamesMatchByTheExecutableItself) {
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string name = UniqueName("-a-rather-long-program-name");
   ChildProcess child = StartCopyOf("/bin/sleep", folder.File(name), {"sleep", "30"});
   ASSERT_TRUE(child.started());
@@ -118,7 +121,7 @@ TEST(EndProcessByName, LongNamesMatchByTheExecutableItself) {
 }
 
 TEST(EndProcessByName, EndedButUncollectedProcessIsPassedOver) {
-  TempFolder folder;
+  TemporaryFolder folder;
   const std::string name = UniqueName("gone");
   ChildProcess child = StartCopyOf("/bin/true", folder.File(name), {name});
   ASSERT_TRUE(child.started());

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 
+#include "common/files.h"
 #include "engine/output_chunk.h"
 #include "recording_display.h"
 #include "text/text_to_integer.h"
@@ -109,9 +109,7 @@ namespace corvanta {
 namespace {
 
 std::string CapturedOutput() {
-  std::ifstream file(std::string(CORVANTA_ENCODER_TEST_DATA) + "/mencoder_output.txt",
-                     std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
+  return testing::ReadWholeFile(std::string(CORVANTA_ENCODER_TEST_DATA) + "/mencoder_output.txt");
 }
 
 // Real MEncoder console output, cut into reads the way the pipe delivers it.

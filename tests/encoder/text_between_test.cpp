@@ -5,61 +5,61 @@
 namespace corvanta {
 namespace {
 
+struct Between {
+  std::string text;
+  std::string left;
+  std::string right;
+  int start;
+  bool ignoreCase;
+  std::string expected;
+};
+
 TEST(TextBetween, GivesTheTextBetweenTheFirstLeftAndTheNextRight) {
-  EXPECT_EQ(TextBetween("a[b]c[d]", "[", "]", 0, false), "b");
-  EXPECT_EQ(TextBetween("x<<ab>>y", "<<", ">>", 1, false), "ab");
-  EXPECT_EQ(TextBetween("[]", "[", "]", 0, false), "");
-  EXPECT_EQ(TextBetween("k=v;", "k=", ";", 0, false), "v");
-}
-
-TEST(TextBetween, QuoteMarkerStandsForADoubleQuoteInBothDelimiters) {
-  EXPECT_EQ(TextBetween("say \"word\" now", "#引号", "#引号", 0, false), "word");
-  EXPECT_EQ(TextBetween("no quotes here", "#引号", "here", 0, false), "");
-  EXPECT_EQ(TextBetween("k=\"v\";", "=#引号", "#引号;", 0, false), "v");
-  // The text itself is taken literally.
-  EXPECT_EQ(TextBetween("#引号a#引号", "#", "#", 0, false), "引号a");
-}
-
-TEST(TextBetween, RightDelimiterCountsOnlyAfterTheLeftOne) {
-  EXPECT_EQ(TextBetween("]a[b", "[", "]", 0, false), "");
-  EXPECT_EQ(TextBetween("]a[b]", "[", "]", 0, false), "b");
-  // Overlapping delimiters: the right one is searched after the whole left.
-  EXPECT_EQ(TextBetween("aXa", "aX", "Xa", 0, false), "");
-}
-
-TEST(TextBetween, EmptyWhenLeftEndsTheTextOrIsMissing) {
-  EXPECT_EQ(TextBetween("abc[", "[", "]", 0, false), "");
-  EXPECT_EQ(TextBetween("abc", "[", "]", 0, false), "");
-  EXPECT_EQ(TextBetween("", "[", "]", 0, false), "");
-  EXPECT_EQ(TextBetween("a[b]", "", "]", 0, false), "");
-  EXPECT_EQ(TextBetween("a[b]", "[", "", 0, false), "");
-}
-
-TEST(TextBetween, StartPositionIsOneBasedAndBelowOneMeansTheStart) {
-  const std::string text = "[a][b]";
-  EXPECT_EQ(TextBetween(text, "[", "]", -5, false), "a");
-  EXPECT_EQ(TextBetween(text, "[", "]", 1, false), "a");
-  EXPECT_EQ(TextBetween(text, "[", "]", 2, false), "b");
-  EXPECT_EQ(TextBetween(text, "[", "]", 4, false), "b");
-  EXPECT_EQ(TextBetween(text, "[", "]", 5, false), "");
-  EXPECT_EQ(TextBetween(text, "[", "]", 7, false), "");
-  EXPECT_EQ(TextBetween(text, "[", "]", 1000, false), "");
-}
-
-TEST(TextBetween, IgnoreCaseFoldsAsciiLettersOfBothSearches) {
-  EXPECT_EQ(TextBetween("xBEGINmidENDy", "begin", "end", 0, true), "mid");
-  EXPECT_EQ(TextBetween("xBEGINmidENDy", "begin", "end", 0, false), "");
-  EXPECT_EQ(TextBetween("xbeginmidENDy", "begin", "end", 0, false), "");
-  // Non-ASCII letters are never folded.
-  EXPECT_EQ(TextBetween("ÄxÄ", "ä", "ä", 0, true), "");
-}
-
-TEST(TextBetween, NeverMatchesInsideAMultiByteCharacter) {
-  // "中" is E4 B8 AD; a delimiter made of its tail bytes must not match in it.
-  const std::string tail = "\xB8\xAD";
-  EXPECT_EQ(TextBetween("中x中", tail, "x", 0, false), "");
-  EXPECT_EQ(TextBetween("中(文)中", "(", ")", 0, false), "文");
-  EXPECT_EQ(TextBetween("中文", "中", "文", 2, false), "");
+  const std::string tail = "\xB8\xAD";  // the last two bytes of "中" (E4 B8 AD)
+  const Between rows[] = {
+      {"a[b]c[d]", "[", "]", 0, false, "b"},
+      {"x<<ab>>y", "<<", ">>", 1, false, "ab"},
+      {"[]", "[", "]", 0, false, ""},
+      {"k=v;", "k=", ";", 0, false, "v"},
+      // The quote marker stands for a double quote in both delimiters; the
+      // text itself is taken literally.
+      {"say \"word\" now", "#引号", "#引号", 0, false, "word"},
+      {"no quotes here", "#引号", "here", 0, false, ""},
+      {"k=\"v\";", "=#引号", "#引号;", 0, false, "v"},
+      {"#引号a#引号", "#", "#", 0, false, "引号a"},
+      // The right delimiter counts only after the whole left one.
+      {"]a[b", "[", "]", 0, false, ""},
+      {"]a[b]", "[", "]", 0, false, "b"},
+      {"aXa", "aX", "Xa", 0, false, ""},
+      // Empty when left ends the text, is missing, or either is empty.
+      {"abc[", "[", "]", 0, false, ""},
+      {"abc", "[", "]", 0, false, ""},
+      {"", "[", "]", 0, false, ""},
+      {"a[b]", "", "]", 0, false, ""},
+      {"a[b]", "[", "", 0, false, ""},
+      // The start position is one-based; below one means the start.
+      {"[a][b]", "[", "]", -5, false, "a"},
+      {"[a][b]", "[", "]", 1, false, "a"},
+      {"[a][b]", "[", "]", 2, false, "b"},
+      {"[a][b]", "[", "]", 4, false, "b"},
+      {"[a][b]", "[", "]", 5, false, ""},
+      {"[a][b]", "[", "]", 7, false, ""},
+      {"[a][b]", "[", "]", 1000, false, ""},
+      // Ignoring case folds ASCII letters of both searches, never others.
+      {"xBEGINmidENDy", "begin", "end", 0, true, "mid"},
+      {"xBEGINmidENDy", "begin", "end", 0, false, ""},
+      {"xbeginmidENDy", "begin", "end", 0, false, ""},
+      {"ÄxÄ", "ä", "ä", 0, true, ""},
+      // Never a match inside a multi-byte character.
+      {"中x中", tail, "x", 0, false, ""},
+      {"中(文)中", "(", ")", 0, false, "文"},
+      {"中文", "中", "文", 2, false, ""},
+  };
+  for (const Between& row : rows) {
+    EXPECT_EQ(TextBetween(row.text, row.left, row.right, row.start, row.ignoreCase), row.expected)
+        << "text " << row.text << ", left " << row.left << ", right " << row.right << ", start "
+        << row.start << ", ignore case " << row.ignoreCase;
+  }
 }
 
 }  // namespace

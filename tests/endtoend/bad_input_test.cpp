@@ -26,7 +26,7 @@ TEST_F(BadInputTest, AwkwardFileNamesConvertAndANonVideoFailsWithoutTouchingAnyt
     text.write("just some text, no pictures\n");
   }
   QueueFile(notVideo);
-  const std::vector<std::string> inputsBefore = FileNames(inputs_);
+  const std::vector<std::string> inputsBefore = FileNamesIn(inputs_);
   SetOutputFolder(outputs_);
 
   ClickConvert();
@@ -45,9 +45,9 @@ TEST_F(BadInputTest, AwkwardFileNamesConvertAndANonVideoFailsWithoutTouchingAnyt
   EXPECT_EQ(OutputSize(5), kZeroSize);
 
   std::sort(expectedOutputs.begin(), expectedOutputs.end());
-  EXPECT_EQ(FileNames(outputs_), expectedOutputs);
-  EXPECT_EQ(FileNames(inputs_), inputsBefore);
-  EXPECT_EQ(FileContents(notVideo), "just some text, no pictures\n");
+  EXPECT_EQ(FileNamesIn(outputs_), expectedOutputs);
+  EXPECT_EQ(FileNamesIn(inputs_), inputsBefore);
+  EXPECT_EQ(ReadWholeFile(notVideo), "just some text, no pictures\n");
 }
 
 TEST_F(BadInputTest, AacFailsEveryRowAndWritesNothing) {
@@ -64,7 +64,7 @@ TEST_F(BadInputTest, AacFailsEveryRowAndWritesNothing) {
     EXPECT_EQ(Icon(row), 2);
     EXPECT_EQ(OutputSize(row), kZeroSize);
   }
-  EXPECT_TRUE(FileNames(outputs_).empty());
+  EXPECT_TRUE(FileNamesIn(outputs_).empty());
 }
 
 TEST_F(BadInputTest, RemovedOutputFolderFailsTheRowAndIsNotRecreated) {
@@ -79,7 +79,7 @@ TEST_F(BadInputTest, RemovedOutputFolderFailsTheRowAndIsNotRecreated) {
   EXPECT_EQ(Status(0), kDone);
   EXPECT_EQ(Icon(0), 2);
   EXPECT_EQ(OutputSize(0), kZeroSize);
-  EXPECT_TRUE(FileNames(outputs_).empty());
+  EXPECT_TRUE(FileNamesIn(outputs_).empty());
 }
 
 TEST_F(BadInputTest, OutputFolderThatCannotHoldFilesFailsTheRow) {
@@ -98,8 +98,8 @@ TEST_F(BadInputTest, OutputFolderThatCannotHoldFilesFailsTheRow) {
 
   EXPECT_EQ(Icon(0), 2);
   EXPECT_EQ(OutputSize(0), kZeroSize);
-  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"plain.txt"});
-  EXPECT_EQ(FileContents(plainFile), "keep me");
+  EXPECT_EQ(FileNamesIn(outputs_), std::vector<std::string>{"plain.txt"});
+  EXPECT_EQ(ReadWholeFile(plainFile), "keep me");
 }
 
 TEST_F(BadInputTest, RowThatWouldOverwriteItsOwnInputFailsAndKeepsTheInput) {
@@ -108,7 +108,7 @@ TEST_F(BadInputTest, RowThatWouldOverwriteItsOwnInputFailsAndKeepsTheInput) {
   const std::string elsewhere = OutputPath("other.mp4");
   CopyFile(SourceClip(), elsewhere);
   QueueFile(elsewhere);
-  const std::string original = FileContents(input);
+  const std::string original = ReadWholeFile(input);
   window_->组合框_格式->setText("mp4");
   SetOutputFolder(inputs_);
 
@@ -117,11 +117,11 @@ TEST_F(BadInputTest, RowThatWouldOverwriteItsOwnInputFailsAndKeepsTheInput) {
   EXPECT_EQ(Status(0), kDone);
   EXPECT_EQ(Icon(0), 2);
   EXPECT_EQ(OutputSize(0), kZeroSize);
-  EXPECT_EQ(FileContents(input), original);
+  EXPECT_EQ(ReadWholeFile(input), original);
   // The next row is still converted.
   EXPECT_EQ(Icon(1), 3);
   ExpectFullConversion(InputPath("other.mp4"));
-  EXPECT_EQ(FileNames(inputs_), (std::vector<std::string>{"other.mp4", "same.mp4"}));
+  EXPECT_EQ(FileNamesIn(inputs_), (std::vector<std::string>{"other.mp4", "same.mp4"}));
 }
 
 }  // namespace

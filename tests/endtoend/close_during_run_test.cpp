@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <thread>
 
+#include "common/processes.h"
+#include "common/temporary_folder.h"
 #include "endtoend_support.h"
 #include "platform/kelvane_binding.h"
 #include "ui/main_window.h"
@@ -51,20 +51,9 @@ constexpr int kRunEndedBeforeClose = 3;
 // collected: an encoder orphaned by a child of ours, adopted because we are a
 // subreaper. Only an encoder that outlived the converter gets here.
 std::optional<pid_t> AdoptedEncoder() {
-  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-    const std::string pid = entry.path().filename();
-    if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
-    std::ifstream stat(entry.path() / "stat");
-    std::string line;
-    if (!std::getline(stat, line)) continue;
-    const auto open = line.find('(');
-    const auto close = line.rfind(')');
-    if (open == std::string::npos || close == std::string::npos) continue;
-    const std::string command = line.substr(open + 1, close - open - 1);
-    char state = 0;
-    int parent = 0;
-    if (std::sscanf(line.c_str() + close + 1, " %c %d", &state, &parent) != 2) continue;
-    if (command == "quorbel.exe" && parent == getpid()) return std::stoi(pid);
+  for (const pid_t pid : testing::OurChildren()) {
+    const auto status = testing::StatusOf(pid);
+    if (status && status->command == "quorbel.exe") return pid;
   }
   return std::nullopt;
 }
@@ -80,9 +69,9 @@ std::optional<int> WaitForExit(pid_t child, std::chrono::seconds limit) {
 }
 
 TEST(CloseDuringRunTest, EndsTheProgramWithCodeZeroAndDoesNotEndTheEncoder) {
-  char folderTemplate[] = "/tmp/corvanta-close-XXXXXX";
-  ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-  const std::string folder = folderTemplate;
+  const testing::TemporaryFolder temporary;
+  const std::string& folder = temporary.path();
+  ASSERT_FALSE(folder.empty());
   const std::string clip = folder + "/long.mp4";
   const std::string make =
       "ffmpeg -v error -y -f lavfi -i testsrc=duration=60:size=320x240:rate=25 -f lavfi -i "
@@ -114,7 +103,6 @@ TEST(CloseDuringRunTest, EndsTheProgramWithCodeZeroAndDoesNotEndTheEncoder) {
       waitpid(*encoder, nullptr, 0);
     }
   }
-  std::filesystem::remove_all(folder);
 
   ASSERT_TRUE(status.has_value()) << "the converter did not end";
   ASSERT_TRUE(WIFEXITED(*status));

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <filesystem>
 #include <QCheckBox>
 #include <QLabel>
 
@@ -54,7 +55,7 @@ TEST_F(ConversionRunTest, ConvertsEveryRowInOrderAndRestoresTheIdleWindow) {
     EXPECT_FALSE(OutputSize(row).empty());
     ExpectFullConversion(OutputPath(DefaultOutputName(names[row])));
   }
-  EXPECT_EQ(FileNames(outputs_), (std::vector<std::string>{"one.MP4", "three.MP4", "two.MP4"}));
+  EXPECT_EQ(FileNamesIn(outputs_), (std::vector<std::string>{"one.MP4", "three.MP4", "two.MP4"}));
   ExpectIdleLook();
   EXPECT_EQ(StopRequested, 0);
   EXPECT_NE(CurrentDoneWindow(), nullptr);
@@ -85,13 +86,13 @@ TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWai
   EXPECT_EQ(Status(1), kDone);
   EXPECT_TRUE(Icon(1) == 2 || Icon(1) == 3) << Icon(1);
   EXPECT_FALSE(OutputSize(1).empty());
-  EXPECT_FALSE(Exists(OutputPath("clip2.MP4")));
+  EXPECT_FALSE(std::filesystem::exists(OutputPath("clip2.MP4")));
   for (int row = 2; row < 5; ++row) {
     EXPECT_EQ(Status(row), kWaiting);
     EXPECT_EQ(Icon(row), 0);
     EXPECT_EQ(OutputSize(row), "");
   }
-  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"clip1.MP4"});
+  EXPECT_EQ(FileNamesIn(outputs_), std::vector<std::string>{"clip1.MP4"});
   ExpectIdleLook();
   EXPECT_EQ(StopRequested, 1);
   EXPECT_NE(CurrentDoneWindow(), nullptr);
@@ -171,7 +172,7 @@ TEST_F(ConversionRunTest, RowsAddedDuringARunWaitForTheNextOne) {
   EXPECT_EQ(Icon(0), 3);
   EXPECT_EQ(Status(1), kWaiting);
   EXPECT_EQ(Icon(1), 0);
-  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"queued.MP4"});
+  EXPECT_EQ(FileNamesIn(outputs_), std::vector<std::string>{"queued.MP4"});
 }
 
 TEST_F(ConversionRunTest, OutputFolderChangedDuringARunAppliesFromTheNextRow) {
@@ -186,8 +187,8 @@ TEST_F(ConversionRunTest, OutputFolderChangedDuringARunAppliesFromTheNextRow) {
   ClickConvert();
 
   ASSERT_TRUE(changeFolder.fired());
-  EXPECT_EQ(FileNames(outputs_), std::vector<std::string>{"early.MP4"});
-  EXPECT_EQ(FileNames(other), std::vector<std::string>{"later.MP4"});
+  EXPECT_EQ(FileNamesIn(outputs_), std::vector<std::string>{"early.MP4"});
+  EXPECT_EQ(FileNamesIn(other), std::vector<std::string>{"later.MP4"});
   ExpectFullConversion(other + "/later.MP4");
 }
 

@@ -1,7 +1,6 @@
 #include "endtoend_support.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -56,11 +55,6 @@ const std::string& SourceClip() {
   return path;
 }
 
-std::string MakeLongClip(const std::string& path) {
-  MakeClip(path, 60, "320x240");
-  return path;
-}
-
 void CopyFile(const std::string& from, const std::string& to) {
   if (!QFile::copy(QString::fromStdString(from), QString::fromStdString(to))) {
     throw std::runtime_error("cannot copy " + from + " to " + to);
@@ -80,35 +74,5 @@ int DistinctVideoFrames(const std::string& path) {
   return static_cast<int>(hashes.size());
 }
 
-std::vector<std::string> FileNames(const std::string& folder) {
-  std::vector<std::string> names;
-  const QStringList entries = QDir(QString::fromStdString(folder))
-                                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                             QDir::Name);
-  for (const QString& entry : entries) names.push_back(entry.toStdString());
-  return names;
-}
-
-std::string FileContents(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll().toStdString();
-}
-
-bool Exists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
-
-WhenThen::WhenThen(std::function<bool()> condition, std::function<void()> action)
-    : timer_(std::make_unique<QTimer>()),
-      condition_(std::move(condition)),
-      action_(std::move(action)) {
-  timer_->setInterval(5);
-  QObject::connect(timer_.get(), &QTimer::timeout, [this] {
-    if (fired_ || !condition_()) return;
-    fired_ = true;
-    timer_->stop();
-    action_();
-  });
-  timer_->start();
-}
 
 }  // namespace corvanta::endtoend

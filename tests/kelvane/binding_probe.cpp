@@ -4,29 +4,24 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 #include <string>
 
+#include "common/modal_windows.h"
 #include "platform/kelvane_binding.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const std::string exportName = argc > 1 ? argv[1] : "zhaui";
 
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&answer] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    answer.stop();
-    std::printf("BOX %s %d %d %s", box->windowTitle().toStdString().c_str(),
-                static_cast<int>(box->icon()), box->parentWidget() != nullptr,
-                box->text().toStdString().c_str());
+  corvanta::testing::WhenModalOpens<QMessageBox>([](QMessageBox& box) {
+    std::printf("BOX %s %d %d %s", box.windowTitle().toStdString().c_str(),
+                static_cast<int>(box.icon()), box.parentWidget() != nullptr,
+                box.text().toStdString().c_str());
     std::fflush(stdout);
-    box->accept();
+    box.accept();
   });
-  answer.start(10);
 
   const std::string result = exportName == "rszckl"
                                  ? corvanta::kelvane::OpenFiles(0, "t", "", "", 0)

@@ -1,19 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include <string>
 
-#include "file_dialog_driver.h"
+#include "common/application.h"
+#include "common/modal_windows.h"
+#include "common/temporary_folder.h"
 #include "platform/kelvane_binding.h"
-#include "temporary_folder.h"
 #include "text/messages.h"
 
 namespace corvanta::kelvane {
 namespace {
 
-using testing::AnswerNextFileDialog;
+using testing::WhenModalOpens;
 using testing::TemporaryFolder;
 using testing::TypeNamesAndAccept;
 
@@ -29,11 +31,11 @@ TEST(Binding, OpenFilesCopiesThePathList) {
   TemporaryFolder folder;
   folder.MakeFile("a.avi", 1);
   folder.MakeFile("b.mkv", 1);
-  AnswerNextFileDialog([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\""); });
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\""); });
   const std::string list = OpenFiles(0, "添加视频文件", "视频|*.avi;*.mkv", folder.path().c_str(), 0);
   EXPECT_EQ(list, folder.File("a.avi") + "\r\n" + folder.File("b.mkv"));
 
-  AnswerNextFileDialog([](QFileDialog& dialog) { dialog.reject(); });
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
   EXPECT_EQ(OpenFiles(0, nullptr, nullptr, nullptr, 0), "");
   EXPECT_EQ(list, folder.File("a.avi") + "\r\n" + folder.File("b.mkv"));
 }

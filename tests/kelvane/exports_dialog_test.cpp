@@ -1,19 +1,21 @@
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <filesystem>
 #include <string>
 
-#include "file_dialog_driver.h"
+#include "common/application.h"
+#include "common/modal_windows.h"
 #include "kelvane_library.h"
-#include "temporary_folder.h"
+#include "common/temporary_folder.h"
 
 namespace corvanta::kelvane {
 namespace {
 
-using testing::AnswerNextFileDialog;
+using testing::WhenModalOpens;
 using testing::Kelvane;
 using testing::TemporaryFolder;
 using testing::TypeNamesAndAccept;
@@ -42,13 +44,13 @@ class DialogExport : public ::testing::Test {
 
 TEST_F(DialogExport, OneFileGivesItsFullPath) {
   videos_.MakeFile("a.avi", 10);
-  AnswerNextFileDialog([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "a.avi"); });
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "a.avi"); });
   EXPECT_EQ(Open("添加视频文件", kVideoFilter, videos_.path().c_str()), videos_.File("a.avi"));
 }
 
 TEST_F(DialogExport, ThreeFilesGiveThreePathsJoinedByCrLf) {
   for (const char* name : {"a.avi", "b.mkv", "c.mp4"}) videos_.MakeFile(name, 10);
-  AnswerNextFileDialog([](QFileDialog& dialog) {
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) {
     TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\" \"c.mp4\"");
   });
   EXPECT_EQ(Open("添加视频文件", kVideoFilter, videos_.path().c_str()),
@@ -63,7 +65,7 @@ TEST_F(DialogExport, DialogGetsOwnerTitleFolderAndFilters) {
   QString seenFolder;
   QStringList seenFilters;
   QFileDialog::FileMode seenMode = QFileDialog::AnyFile;
-  AnswerNextFileDialog([&](QFileDialog& dialog) {
+  WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
     seenOwner = dialog.parentWidget();
     seenTitle = dialog.windowTitle();
     seenFolder = dialog.directory().absolutePath();
@@ -83,7 +85,7 @@ TEST_F(DialogExport, NullTextsActAsEmptyTextsAndUnknownOwnerMeansNone) {
   bool answered = false;
   QWidget* seenOwner = nullptr;
   QString seenTitle = "unset";
-  AnswerNextFileDialog([&](QFileDialog& dialog) {
+  WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
     answered = true;
     seenOwner = dialog.parentWidget();
     seenTitle = dialog.windowTitle();
@@ -100,7 +102,7 @@ TEST_F(DialogExport, CancelLeavesTheCurrentDirectoryWhereTheDialogLeftIt) {
   for (std::int32_t keep : {0, 1}) {
     std::filesystem::current_path(startDirectory_);
     const std::string moved = elsewhere_.path();
-    AnswerNextFileDialog([&moved](QFileDialog& dialog) {
+    WhenModalOpens<QFileDialog>([&moved](QFileDialog& dialog) {
       std::filesystem::current_path(moved);  // a dialog may move it
       dialog.reject();
     });
@@ -117,11 +119,11 @@ TEST_F(DialogExport, SuccessfulChoicePutsBackTheSavedDirectoryOnlyWhenAskedTo) {
     TypeNamesAndAccept(dialog, "a.avi");
   };
 
-  AnswerNextFileDialog(chooseAfterMoving);
+  WhenModalOpens<QFileDialog>(chooseAfterMoving);
   EXPECT_EQ(Open("t", kVideoFilter, videos_.path().c_str(), 0), videos_.File("a.avi"));
   EXPECT_EQ(std::filesystem::current_path(), startDirectory_);
 
-  AnswerNextFileDialog(chooseAfterMoving);
+  WhenModalOpens<QFileDialog>(chooseAfterMoving);
   EXPECT_EQ(Open("t", kVideoFilter, videos_.path().c_str(), 7), videos_.File("a.avi"));
   EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(moved));
 }
@@ -136,7 +138,7 @@ TEST_F(DialogExport, SelectionTooLargeForTheBufferIsACancel) {
     videos_.MakeFile(name, 1);
     typed += "\"" + name + "\" ";
   }
-  AnswerNextFileDialog([&typed](QFileDialog& dialog) {
+  WhenModalOpens<QFileDialog>([&typed](QFileDialog& dialog) {
     // The name field holds 32,767 characters unless told otherwise; a user
     // selecting every file in the list is not bound by that.
     if (auto* nameField = dialog.findChild<QLineEdit*>("fileNameEdit")) nameField->setMaxLength(1 << 20);
@@ -146,14 +148,14 @@ TEST_F(DialogExport, SelectionTooLargeForTheBufferIsACancel) {
   EXPECT_TRUE(result.empty()) << result.size() << " bytes of paths";
 
   // Any one of those names alone still comes back.
-  AnswerNextFileDialog([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"0" + std::string(235, 'n') + ".avi\""); });
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"0" + std::string(235, 'n') + ".avi\""); });
   EXPECT_EQ(Open("t", kVideoFilter, videos_.path().c_str()),
             videos_.File("0" + std::string(235, 'n') + ".avi"));
 }
 
 TEST_F(DialogExport, HolderKeepsTheListAcrossOtherExportsAndMayBeFedBack) {
   videos_.MakeFile("a.avi", 1536);
-  AnswerNextFileDialog([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "a.avi"); });
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "a.avi"); });
   const char* list = Kelvane().rszckl(0, "t", kVideoFilter, videos_.path().c_str(), 0);
   ASSERT_EQ(std::string(list), videos_.File("a.avi"));
 
@@ -163,7 +165,7 @@ TEST_F(DialogExport, HolderKeepsTheListAcrossOtherExportsAndMayBeFedBack) {
 
   // The last list as the next title: copied before the old list goes.
   QString seenTitle;
-  AnswerNextFileDialog([&seenTitle](QFileDialog& dialog) {
+  WhenModalOpens<QFileDialog>([&seenTitle](QFileDialog& dialog) {
     seenTitle = dialog.windowTitle();
     dialog.reject();
   });

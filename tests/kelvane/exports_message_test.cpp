@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "file_dialog_driver.h"
+#include "common/application.h"
 #include "kelvane_library.h"
 #include "user_message_event.h"
 

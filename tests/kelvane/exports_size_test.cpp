@@ -8,7 +8,7 @@
 #include <string>
 
 #include "kelvane_library.h"
-#include "temporary_folder.h"
+#include "common/temporary_folder.h"
 
 namespace corvanta::kelvane {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace corvanta::kelvane::testing {
+namespace corvanta::testing {
 
 // The built kelvane.dll, loaded and bound by name the way the converter does.
 struct KelvaneLibrary {
@@ -36,4 +36,4 @@ inline const KelvaneLibrary& Kelvane() {
   return library;
 }
 
-}  // namespace corvanta::kelvane::testing
+}  // namespace corvanta::testing

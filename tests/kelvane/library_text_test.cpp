@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "child_process.h"
+#include "common/modal_windows.h"
+#include "common/processes.h"
 #include "fatal_error.h"
 #include "library_text.h"
 #include "result_holders.h"
@@ -21,6 +21,7 @@ namespace corvanta::kelvane {
 namespace {
 
 using testing::RunInChild;
+using testing::WhenModalOpens;
 
 TEST(ArgumentCopies, NullBecomesTheEmptyText) {
   const char* copy = CopyArgumentText(nullptr);
@@ -91,18 +92,13 @@ TEST(FatalError, FailedAllocationInAWindowedHostShowsTheBoxFirst) {
     char name[] = "library_text_test";
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&answer] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      answer.stop();
-      std::printf("%s|%d|%d|%s", box->windowTitle().toStdString().c_str(),
-                  static_cast<int>(box->icon()), box->parentWidget() == nullptr,
-                  box->text().toStdString().c_str());
+    WhenModalOpens<QMessageBox>([](QMessageBox& box) {
+      std::printf("%s|%d|%d|%s", box.windowTitle().toStdString().c_str(),
+                  static_cast<int>(box.icon()), box.parentWidget() == nullptr,
+                  box.text().toStdString().c_str());
       std::fflush(stdout);
-      box->accept();
+      box.accept();
     });
-    answer.start(10);
     AllocateBlock(Unobtainable());
   });
   EXPECT_EQ(outcome.exitCode, 255);

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "temporary_folder.h"
+#include "common/temporary_folder.h"
 
 namespace corvanta::kelvane {
 namespace {

@@ -3,35 +3,33 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "byte_size_text.h"
 
 namespace corvanta::kelvane {
 namespace {
 
-TEST(ByteSizeText, CountsBelowOneKilobyteAreBytes) {
-  EXPECT_EQ(FormatByteSizeText(0), "0 字节");
-  EXPECT_EQ(FormatByteSizeText(1), "1 字节");
-  EXPECT_EQ(FormatByteSizeText(1023), "1023 字节");
-}
-
-TEST(ByteSizeText, ThreeSignificantDigitsCutNotRounded) {
-  EXPECT_EQ(FormatByteSizeText(1024), "1.00 KB");
-  EXPECT_EQ(FormatByteSizeText(1536), "1.50 KB");
-  EXPECT_EQ(FormatByteSizeText(10239), "9.99 KB");
-  EXPECT_EQ(FormatByteSizeText(10240), "10.0 KB");
-  EXPECT_EQ(FormatByteSizeText(102399), "99.9 KB");
-  EXPECT_EQ(FormatByteSizeText(102400), "100 KB");
-  EXPECT_EQ(FormatByteSizeText(1048575), "1023 KB");
-}
-
-TEST(ByteSizeText, LargerUnits) {
-  EXPECT_EQ(FormatByteSizeText(1048576), "1.00 MB");
-  EXPECT_EQ(FormatByteSizeText(4294967295u), "3.99 GB");
-  EXPECT_EQ(FormatByteSizeText(4294967296u), "4.00 GB");
-  EXPECT_EQ(FormatByteSizeText(std::uint64_t{1} << 40), "1.00 TB");
-  EXPECT_EQ(FormatByteSizeText(std::uint64_t{1} << 50), "1.00 PB");
-  EXPECT_EQ(FormatByteSizeText(std::numeric_limits<std::uint64_t>::max()), "15.9 EB");
+TEST(ByteSizeText, BytesBelowAKilobyteThenThreeSignificantDigitsCutNotRounded) {
+  const std::pair<std::uint64_t, const char*> rows[] = {
+      {0, "0 字节"},
+      {1, "1 字节"},
+      {1023, "1023 字节"},
+      {1024, "1.00 KB"},
+      {1536, "1.50 KB"},
+      {10239, "9.99 KB"},
+      {10240, "10.0 KB"},
+      {102399, "99.9 KB"},
+      {102400, "100 KB"},
+      {1048575, "1023 KB"},
+      {1048576, "1.00 MB"},
+      {4294967295u, "3.99 GB"},
+      {4294967296u, "4.00 GB"},
+      {std::uint64_t{1} << 40, "1.00 TB"},
+      {std::uint64_t{1} << 50, "1.00 PB"},
+      {std::numeric_limits<std::uint64_t>::max(), "15.9 EB"},
+  };
+  for (const auto& [bytes, text] : rows) EXPECT_EQ(FormatByteSizeText(bytes), text) << bytes;
 }
 
 TEST(Kilobytes, TwoDecimalsWithHalvesRoundedUp) {

@@ -6,7 +6,8 @@
 #include <QTest>
 
 #include "assets/assets.h"
-#include "test_support.h"
+#include "common/application.h"
+#include "mouse_events.h"
 #include "ui/colorref.h"
 #include "ui/controls/format_list_view.h"
 #include "ui/controls/picture_button.h"

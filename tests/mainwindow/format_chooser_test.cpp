@@ -4,7 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "test_support.h"
+#include "common/application.h"
+#include "mouse_events.h"
 #include "ui/format_chooser.h"
 #include "ui/main_window.h"
 

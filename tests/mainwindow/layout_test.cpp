@@ -10,7 +10,7 @@
 #include <QScreen>
 
 #include "assets/assets.h"
-#include "test_support.h"
+#include "common/application.h"
 #include "ui/colorref.h"
 #include "ui/main_window.h"
 

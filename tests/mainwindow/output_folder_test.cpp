@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "test_support.h"
+#include "common/application.h"
+#include "common/modal_windows.h"
 #include "ui/main_window.h"
 
 namespace corvanta {
@@ -38,16 +39,13 @@ class OutputFolder : public ::testing::Test {
   // types `name` (may be empty) and accepts, or cancels.
   void Choose(const QString& directory, const QString& name, bool accept = true) {
     bool answered = false;
-    testing::WhenModalOpens([&](QWidget* modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
+    testing::WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
       answered = true;
-      ASSERT_NE(dialog, nullptr);
-      dialog->setDirectory(directory);
-      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+      dialog.setDirectory(directory);
       if (accept) {
-        static_cast<QDialog*>(dialog)->accept();
+        testing::TypeNamesAndAccept(dialog, name.toStdString());
       } else {
-        dialog->reject();
+        dialog.reject();
       }
     });
     window->按钮_目录->click();
@@ -61,17 +59,15 @@ class OutputFolder : public ::testing::Test {
 };
 
 TEST_F(OutputFolder, TheDialogIsTitledListsFilesAndHasANameField) {
-  testing::WhenModalOpens([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("请选择保存目录"));
-    EXPECT_FALSE(dialog->testOption(QFileDialog::ShowDirsOnly));
-    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-    EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  testing::WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("请选择保存目录"));
+    EXPECT_FALSE(dialog.testOption(QFileDialog::ShowDirsOnly));
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_EQ(dialog.windowModality(), Qt::ApplicationModal);
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
     EXPECT_TRUE(name->isVisible());
-    dialog->reject();
+    dialog.reject();
   });
   window->按钮_目录->click();
 }

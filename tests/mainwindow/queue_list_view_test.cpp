@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-#include "test_support.h"
+#include "common/application.h"
 #include "ui/controls/queue_list_view.h"
 
 namespace corvanta {

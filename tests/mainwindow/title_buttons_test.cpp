@@ -13,7 +13,8 @@
 #include <QTest>
 
 #include "engine/run_state.h"
-#include "test_support.h"
+#include "common/application.h"
+#include "common/modal_windows.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
 #include "ui/title_buttons.h"
@@ -33,20 +34,18 @@ class TitleButtons : public ::testing::Test {
 
 TEST_F(TitleButtons, HelpShowsTheWelcomeBoxOwnedByTheWindow) {
   bool shown = false;
-  testing::WhenModalOpens([&](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    ASSERT_NE(box, nullptr);
+  testing::WhenModalOpens<QMessageBox>([&](QMessageBox& box) {
     shown = true;
     const MessageText welcome = WelcomeMessage();
-    EXPECT_EQ(box->windowTitle().toStdString(), welcome.caption);
-    EXPECT_EQ(box->text().toStdString(), welcome.text);
-    EXPECT_TRUE(box->windowTitle().endsWith(QStringLiteral("     ")));
-    EXPECT_EQ(box->icon(), QMessageBox::Question);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
-    EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    EXPECT_EQ(box->parentWidget(), window.get());
-    box->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(box.windowTitle().toStdString(), welcome.caption);
+    EXPECT_EQ(box.text().toStdString(), welcome.text);
+    EXPECT_TRUE(box.windowTitle().endsWith(QStringLiteral("     ")));
+    EXPECT_EQ(box.icon(), QMessageBox::Question);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.parentWidget(), window.get());
+    box.button(QMessageBox::Ok)->click();
   });
   window->按钮5->click();
   EXPECT_TRUE(shown);

@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "test_support.h"
+#include "common/application.h"
+#include "mouse_events.h"
 #include "ui/main_window.h"
 
 namespace corvanta {

@@ -76,7 +76,7 @@ TEST_F(AddButton, ACancelAddsNothingShowsNothingAndLeavesTheButtonsAlone) {
   DisableQueueButtons();
   user->Cancel();
   ClickAdd();
-  Settle();
+  ProcessPendingEvents();
   EXPECT_EQ(user->fileDialogsSeen(), 1);
   EXPECT_EQ(list().rowCount(), 0);
   EXPECT_TRUE(user->boxes().empty());
@@ -151,7 +151,7 @@ TEST_F(AddButton, AddIsNotHeldBackByARun) {
   const std::string path = folder.MakeFile("late.avi", 1);
   user->ChooseByTyping(path);
   ClickAdd();
-  Settle();
+  ProcessPendingEvents();
   EXPECT_TRUE(user->boxes().empty());
   EXPECT_EQ(Column(kQueueNumberColumn), (Texts{"1", "2"}));
   EXPECT_EQ(Column(kQueueStatusColumn), (Texts{"正在转换", "等待"}));

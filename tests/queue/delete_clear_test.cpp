@@ -84,7 +84,7 @@ TEST_F(DeleteAndClear, DeleteWithoutASelectionDoesNothingInOrOutOfARun) {
   for (int flag : {0, 1}) {
     IsConverting = flag;
     ClickDelete();
-    Settle();
+    ProcessPendingEvents();
     EXPECT_EQ(list().rowCount(), 3) << flag;
     EXPECT_TRUE(user->boxes().empty()) << flag;
   }
@@ -129,7 +129,7 @@ TEST_F(DeleteAndClear, ClearDuringARunIsRefusedWithOrWithoutASelection) {
 
 TEST_F(DeleteAndClear, ClearOfAnEmptyQueueOutsideARunIsQuiet) {
   ClickClear();
-  Settle();
+  ProcessPendingEvents();
   EXPECT_EQ(list().rowCount(), 0);
   EXPECT_TRUE(user->boxes().empty());
 }

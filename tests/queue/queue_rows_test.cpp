@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "queue_test_support.h"
+#include "common/application.h"
 #include "text/text_search.h"
 #include "ui/controls/queue_list_view.h"
 #include "ui/queue_rows.h"

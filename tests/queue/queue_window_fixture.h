@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/application.h"
+#include "common/event_loop.h"
+#include "common/temporary_folder.h"
 #include "engine/run_state.h"
-#include "queue_test_support.h"
+#include "modal_answerer.h"
 #include "ui/main_window.h"
 #include "ui/queue_rows.h"
 
@@ -62,11 +63,6 @@ class QueueWindow : public ::testing::Test {
 
   std::string InputPath(int row) {
     return list().cellText(row, kQueueFolderColumn) + list().cellText(row, kQueueFileNameColumn);
-  }
-
-  // Lets timers that were due run, so a box that was about to open opens.
-  static void Settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   }
 
   static std::string SizeOfPathLength(const std::string& path) {

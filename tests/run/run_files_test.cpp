@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "common/files.h"
+#include "common/temporary_folder.h"
 #include "platform/remove_file.h"
 #include "platform/same_file.h"
 
@@ -15,15 +15,14 @@ namespace fs = std::filesystem;
 class RunFiles : public ::testing::Test {
  protected:
   RunFiles() {
-    root_ = fs::temp_directory_path() / ("corvanta-files-" + std::to_string(getpid()));
-    fs::create_directories(root_ / "dir");
-    std::ofstream(Path("dir/a.avi")) << "a";
-    std::ofstream(Path("dir/b.avi")) << "a";
+    folder_.MakeFolder("dir");
+    testing::WriteFile(Path("dir/a.avi"), "a");
+    testing::WriteFile(Path("dir/b.avi"), "a");
   }
-  ~RunFiles() override { fs::remove_all(root_); }
-  std::string Path(const char* relative) const { return (root_ / relative).string(); }
+  std::string Path(const char* relative) const { return folder_.File(relative); }
 
-  fs::path root_;
+  testing::TemporaryFolder folder_;
+  fs::path root_ = folder_.path();
 };
 
 TEST_F(RunFiles, SameFileSeesThroughLinksAndSpellings) {

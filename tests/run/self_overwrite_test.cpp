@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
+#include "common/files.h"
+#include "common/temporary_folder.h"
 #include "run_fixture.h"
 
 namespace corvanta::fakes {
@@ -16,20 +16,12 @@ namespace fs = std::filesystem;
 class SelfOverwrite : public RunFixture {
  protected:
   SelfOverwrite() {
-    root_ = fs::temp_directory_path() / ("corvanta-run-" + std::to_string(getpid()));
-    fs::create_directories(root_ / "in");
-    std::ofstream(root_ / "in" / "a.avi") << "original";
+    testing::WriteFile(folder_.MakeFolder("in") + "/a.avi", "original");
     window.format = "avi";
   }
-  ~SelfOverwrite() override { fs::remove_all(root_); }
 
-  std::string Folder(const char* name) const { return (root_ / name).string() + "/"; }
-  bool OriginalIntact() const {
-    std::ifstream in(root_ / "in" / "a.avi");
-    std::string text;
-    in >> text;
-    return text == "original";
-  }
+  std::string Folder(const char* name) const { return folder_.File(name) + "/"; }
+  bool OriginalIntact() const { return testing::ReadWholeFile(folder_.File("in/a.avi")) == "original"; }
   void ExpectRowFailedWithoutEncoder(int row, const std::string& outputPath) {
     EXPECT_EQ(window.Row(row).cells[3], "完成");
     EXPECT_EQ(window.Row(row).cells[4], "0 字节");
@@ -41,7 +33,8 @@ class SelfOverwrite : public RunFixture {
     EXPECT_EQ(IndexOf(log, "size " + outputPath), -1);
   }
 
-  fs::path root_;
+  testing::TemporaryFolder folder_;
+  fs::path root_ = folder_.path();
 };
 
 TEST_F(SelfOverwrite, TheSamePathIsNotEncodedAndTheNextRowStillRuns) {

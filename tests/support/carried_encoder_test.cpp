@@ -11,10 +11,12 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "common/files.h"
+#include "common/processes.h"
+#include "common/temporary_folder.h"
 
 extern char** environ;
 
@@ -23,29 +25,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<unsigned char> ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::FileNamesIn;
 
-std::vector<std::string> NamesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  return names;
+std::vector<unsigned char> ReadBytes(const fs::path& path) {
+  const std::string bytes = testing::ReadWholeFile(path);
+  return {bytes.begin(), bytes.end()};
 }
 
 class CarriedEncoderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "corvanta-encoder-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    encoder_ = folder_ / "quorbel.exe";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { ASSERT_FALSE(temporary_.path().empty()); }
 
-  fs::path folder_;
-  fs::path encoder_;
+  testing::TemporaryFolder temporary_;
+  fs::path folder_ = temporary_.path();
+  fs::path encoder_ = folder_ / "quorbel.exe";
 };
 
 TEST_F(CarriedEncoderTest, CarriesTheSystemEncoderByteForByte) {
@@ -67,7 +60,7 @@ TEST_F(CarriedEncoderTest, WritesAMissingEncoderOnceWithExecutableMode) {
   ASSERT_EQ(stat(encoder_.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0755u);
   // Nothing but the encoder is left behind: no temporary file.
-  EXPECT_EQ(NamesIn(folder_), std::vector<std::string>{"quorbel.exe"});
+  EXPECT_EQ(FileNamesIn(folder_), std::vector<std::string>{"quorbel.exe"});
 
   // A second call finds the file and leaves it alone, even when it differs.
   fs::resize_file(encoder_, 10);
@@ -76,14 +69,12 @@ TEST_F(CarriedEncoderTest, WritesAMissingEncoderOnceWithExecutableMode) {
 }
 
 TEST_F(CarriedEncoderTest, KeepsAnExistingFileUnchanged) {
-  { std::ofstream(encoder_) << "someone else's encoder"; }
+  testing::WriteFile(encoder_, "someone else's encoder");
   fs::permissions(encoder_, fs::perms::owner_read | fs::perms::owner_write);
   EnsureEncoderFile(encoder_.string());
-  std::ifstream in(encoder_);
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(text, "someone else's encoder");
+  EXPECT_EQ(testing::ReadWholeFile(encoder_), "someone else's encoder");
   EXPECT_EQ(fs::status(encoder_).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(NamesIn(folder_).size(), 1u);
+  EXPECT_EQ(FileNamesIn(folder_).size(), 1u);
 }
 
 TEST_F(CarriedEncoderTest, AFolderOfThatNamePreventsTheWrite) {
@@ -91,7 +82,7 @@ TEST_F(CarriedEncoderTest, AFolderOfThatNamePreventsTheWrite) {
   EnsureEncoderFile(encoder_.string());
   EXPECT_TRUE(fs::is_directory(encoder_));
   EXPECT_TRUE(fs::is_empty(encoder_));
-  EXPECT_EQ(NamesIn(folder_).size(), 1u);
+  EXPECT_EQ(FileNamesIn(folder_).size(), 1u);
 }
 
 TEST_F(CarriedEncoderTest, ADanglingLinkOfThatNameIsLeftAlone) {
@@ -103,26 +94,20 @@ TEST_F(CarriedEncoderTest, ADanglingLinkOfThatNameIsLeftAlone) {
 
 TEST_F(CarriedEncoderTest, AMissingFolderIsNotReportedAndCreatesNothing) {
   EnsureEncoderFile((folder_ / "absent" / "quorbel.exe").string());
-  EXPECT_TRUE(NamesIn(folder_).empty());
+  EXPECT_TRUE(FileNamesIn(folder_).empty());
 }
 
 TEST_F(CarriedEncoderTest, AFailedWriteLeavesNoPartialFileAndNoTemporary) {
   // A file-size limit makes the write fail part-way, the way a full disk
   // would; it works even for a user whom folder permissions do not stop.
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  const auto outcome = testing::RunInChild([this] {
     signal(SIGXFSZ, SIG_IGN);
     rlimit limit{4096, 4096};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(2);
     EnsureEncoderFile(encoder_.string());
-    _exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  ASSERT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_TRUE(NamesIn(folder_).empty());
+  });
+  ASSERT_EQ(outcome.exitCode, 0);
+  EXPECT_TRUE(FileNamesIn(folder_).empty());
 
   // The next run tries again and succeeds.
   EnsureEncoderFile(encoder_.string());
@@ -137,7 +122,7 @@ TEST_F(CarriedEncoderTest, AnUnwritableFolderLeavesNoFile) {
   }
   EnsureEncoderFile(encoder_.string());
   fs::permissions(folder_, fs::perms::owner_all);
-  EXPECT_TRUE(NamesIn(folder_).empty());
+  EXPECT_TRUE(FileNamesIn(folder_).empty());
 }
 
 TEST_F(CarriedEncoderTest, TheWrittenEncoderRuns) {

@@ -11,6 +11,7 @@ namespace {
 
 // Run once per configured screen size.
 TEST(DoneWindowPlacementTest, SitsAtTheBottomRightOfTheFullScreen) {
+  testing::EnsureApplication();
   SetBeepActionForTesting([] {});
   const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
   QPoint expected;

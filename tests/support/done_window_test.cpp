@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QDeadlineTimer>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -17,6 +18,7 @@ namespace {
 
 class DoneWindowTest : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { testing::EnsureApplication(); }
   void SetUp() override {
     DestroyDoneWindow();
     SetBeepActionForTesting([this] { ++beeps_; });

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include <time.h>
 
@@ -51,49 +52,39 @@ class ElapsedTimeTest : public ::testing::Test {
   }
 };
 
-TEST(FormatHmsTest, PadsEveryFieldToTwoDigits) {
-  EXPECT_EQ(FormatHms(0), "00:00:00");
-  EXPECT_EQ(FormatHms(59), "00:00:59");
-  EXPECT_EQ(FormatHms(61), "00:01:01");
-  EXPECT_EQ(FormatHms(3600), "01:00:00");
-  EXPECT_EQ(FormatHms(3599), "00:59:59");
-  EXPECT_EQ(FormatHms(36000), "10:00:00");
-  EXPECT_EQ(FormatHms(359999), "99:59:59");
+TEST(FormatHmsTest, PadsFieldsToTwoDigitsAndSignsNegativeCounts) {
+  const std::pair<std::int32_t, const char*> rows[] = {
+      {0, "00:00:00"},        {59, "00:00:59"},       {61, "00:01:01"},
+      {3600, "01:00:00"},     {3599, "00:59:59"},     {36000, "10:00:00"},
+      {359999, "99:59:59"},   {360000, "100:00:00"},  // hours grow without limit
+      {std::numeric_limits<std::int32_t>::max(), "596523:14:07"},
+      {-1, "-00:00:01"},      {-3661, "-01:01:01"},
+      // The most negative value has no positive counterpart in 32 bits.
+      {std::numeric_limits<std::int32_t>::min(), "-596523:14:08"},
+  };
+  for (const auto& [seconds, shown] : rows) EXPECT_EQ(FormatHms(seconds), shown) << seconds;
 }
 
-TEST(FormatHmsTest, HoursGrowWithoutLimit) {
-  EXPECT_EQ(FormatHms(360000), "100:00:00");
-  EXPECT_EQ(FormatHms(std::numeric_limits<std::int32_t>::max()), "596523:14:07");
-}
-
-TEST(FormatHmsTest, NegativeCountsShowAsSignedMagnitude) {
-  EXPECT_EQ(FormatHms(-1), "-00:00:01");
-  EXPECT_EQ(FormatHms(-3661), "-01:01:01");
-  // The most negative value has no positive counterpart in 32 bits.
-  EXPECT_EQ(FormatHms(std::numeric_limits<std::int32_t>::min()), "-596523:14:08");
-}
-
-TEST_F(ElapsedTimeTest, DropsMillisecondsInsteadOfRounding) {
-  EXPECT_EQ(ShownAfter(999), "00:00:00");
-  EXPECT_EQ(ShownAfter(1000), "00:00:01");
-  EXPECT_EQ(ShownAfter(1999), "00:00:01");
-  EXPECT_EQ(ShownAfter(59999), "00:00:59");
-  EXPECT_EQ(ShownAfter(60000), "00:01:00");
-}
-
-TEST_F(ElapsedTimeTest, ShowsLongRuns) {
-  EXPECT_EQ(ShownAfter(9LL * 3600 * 1000), "09:00:00");
-  EXPECT_EQ(ShownAfter(10LL * 3600 * 1000), "10:00:00");
-  EXPECT_EQ(ShownAfter(100LL * 3600 * 1000), "100:00:00");
-  EXPECT_EQ(ShownAfter(2147483647), "596:31:23");
+TEST_F(ElapsedTimeTest, DropsMillisecondsAndKeepsCountingBeyondTheSignedRange) {
+  const std::pair<std::int64_t, const char*> rows[] = {
+      {999, "00:00:00"},
+      {1000, "00:00:01"},
+      {1999, "00:00:01"},
+      {59999, "00:00:59"},
+      {60000, "00:01:00"},
+      {9LL * 3600 * 1000, "09:00:00"},
+      {10LL * 3600 * 1000, "10:00:00"},
+      {100LL * 3600 * 1000, "100:00:00"},
+      {2147483647, "596:31:23"},
+      {2147483648LL, "596:31:23"},
+      {2147484648LL, "596:31:24"},
+      {4294967295LL, "1193:02:47"},
+  };
+  for (const auto& [elapsed, shown] : rows) EXPECT_EQ(ShownAfter(elapsed), shown) << elapsed;
+  ShownAfter(2147483647);
   EXPECT_EQ(ElapsedMs, 2147483647);
-}
-
-TEST_F(ElapsedTimeTest, RunBeyondTheSignedRangeKeepsCountingUp) {
-  EXPECT_EQ(ShownAfter(2147483648LL), "596:31:23");
+  ShownAfter(2147483648LL);
   EXPECT_EQ(ElapsedMs, std::numeric_limits<std::int32_t>::min());
-  EXPECT_EQ(ShownAfter(2147484648LL), "596:31:24");
-  EXPECT_EQ(ShownAfter(4294967295LL), "1193:02:47");
 }
 
 TEST_F(ElapsedTimeTest, StoresTheElapsedMilliseconds) {

@@ -1,19 +1,10 @@
 #pragma once
 
-#include <functional>
-
 #include <QPoint>
 
 class QWidget;
 
 namespace corvanta::testing {
-
-// The one application object of a test program (offscreen platform).
-void EnsureApplication();
-
-// Calls `answer` with the first modal widget that opens from now on; the
-// caller then opens it (for example by a click whose handler runs exec()).
-void WhenModalOpens(std::function<void(QWidget*)> answer);
 
 // Mouse events delivered through the application, so event filters run and
 // an ignored press travels on to the parents, as with a real pointer.

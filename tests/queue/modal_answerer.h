@@ -8,42 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "common/modal_windows.h"
+
 class QFileDialog;
 class QWidget;
 
 namespace corvanta::testing {
-
-// The one application object of a test program (offscreen platform).
-void EnsureApplication();
-
-// A fresh folder under the system's temporary folder, removed with all it
-// holds when the object goes.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  // Writes a file of `size` bytes under the folder and gives its full path.
-  std::string MakeFile(const std::string& name, std::size_t size = 0) const;
-  // Makes a folder under this one and gives its full path.
-  std::string MakeFolder(const std::string& name) const;
-
- private:
-  std::string path_;
-};
-
-// What a message box showed.
-struct SeenBox {
-  std::string caption;
-  std::string text;
-  int icon = 0;            // QMessageBox::Icon
-  bool hasOwner = false;   // a parent widget
-  bool applicationModal = false;
-  int buttons = 0;         // QMessageBox::StandardButtons
-};
 
 // Stands in for the user at every modal window that opens while it lives:
 // file dialogs get the scripted answers in order, message boxes are noted

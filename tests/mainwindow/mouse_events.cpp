@@ -1,8 +1,7 @@
-#include "test_support.h"
+#include "mouse_events.h"
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QWidget>
 
 namespace corvanta::testing {
@@ -17,27 +16,6 @@ void Send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
 }
 
 }  // namespace
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "mainwindow_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = new QApplication(argc, argv);
-  (void)application;
-}
-
-void WhenModalOpens(std::function<void(QWidget*)> answer) {
-  auto* poll = new QTimer();
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
-    poll->stop();
-    poll->deleteLater();
-    answer(modal);
-  });
-  poll->start();
-}
 
 void Press(QWidget* widget, QPoint at, Qt::MouseButton button) {
   Send(widget, QEvent::MouseButtonPress, at, button, button);
