@@ -21,6 +21,17 @@ bool InQtThread() {
   return app != nullptr && app->thread() == QThread::currentThread();
 }
 
+// Sleeps outside Qt until the pipe has data or has ended, the child has
+// exited, or the timeout has passed. Returns whether the pipe woke it.
+bool PollOnce(int pipeReadEnd, bool watchPipe, int exitNotifyFd, bool watchExit, int timeoutMs) {
+  pollfd watched[2];
+  nfds_t count = 0;
+  if (watchPipe) watched[count++] = {pipeReadEnd, POLLIN, 0};
+  if (watchExit) watched[count++] = {exitNotifyFd, POLLIN, 0};
+  const int ready = poll(watched, count, timeoutMs);
+  return ready > 0 && watchPipe && watched[0].revents != 0;
+}
+
 }  // namespace
 
 ChildActivityWait::ChildActivityWait(int pipeReadEnd, int exitNotifyFd)
@@ -62,14 +73,14 @@ void ChildActivityWait::Wait() {
                        });
     }
     if (timeoutMs >= 0) QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
+    // Once the application is quitting (its last window closed during a
+    // run), every event loop returns at once; sleeping outside Qt keeps the
+    // wait from spinning for the rest of the run.
+    if (loop.exec() < 0) {
+      pipeWoke = PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
+    }
   } else {
-    pollfd watched[2];
-    nfds_t count = 0;
-    if (watchPipe) watched[count++] = {pipeReadEnd_, POLLIN, 0};
-    if (watchExit) watched[count++] = {exitNotifyFd_, POLLIN, 0};
-    const int ready = poll(watched, count, timeoutMs);
-    pipeWoke = ready > 0 && watchPipe && watched[0].revents != 0;
+    pipeWoke = PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
   }
   if (pipeWoke) NotePipeWake();
 }
