@@ -4,31 +4,26 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
+#include <QIcon>
+#include <QPixmap>
 
+#include "assets/assets.h"
 #include "engine/run_state.h"
+#include "platform/fatal_error.h"
+#include "platform/picture_decoder.h"
 #include "platform/program_folder.h"
-#include "text/messages.h"
 #include "ui/main_window.h"
 
 namespace corvanta {
 namespace {
-
-constexpr int kStartFailedExitCode = -1;
-
-void ReportStartFailure() {
-  const MessageText fatal = FatalError("载入启动窗口失败");
-  QMessageBox box(QMessageBox::Critical, QString::fromStdString(fatal.caption),
-                  QString::fromStdString(fatal.text), QMessageBox::Ok);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
-}
 
 // Relative file names (the encoder, the utility library) refer to the
 // program's own folder. The exit routine releases the setting texts however
 // the program ends, by its close button or after its last window closed.
 int ProgramEntry(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Windows without an icon of their own (the done window) show this one.
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DecodePicture(assets::WindowIcon()))));
   QDir::setCurrent(QString::fromStdString(ProgramFolder()));
   std::atexit(FreeGlobalTexts);
 
@@ -36,8 +31,7 @@ int ProgramEntry(int argc, char* argv[]) {
   try {
     window = std::make_unique<MainWindow>();
   } catch (const std::exception&) {
-    ReportStartFailure();
-    return kStartFailedExitCode;
+    StopWithFatalError("载入启动窗口失败");
   }
   window->show();
   QApplication::setQuitOnLastWindowClosed(true);

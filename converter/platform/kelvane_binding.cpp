@@ -2,13 +2,7 @@
 
 #include <dlfcn.h>
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QString>
-
-#include <cstdio>
-#include <cstdlib>
-
+#include "platform/fatal_error.h"
 #include "platform/program_folder.h"
 #include "text/messages.h"
 #include "text/path_separator.h"
@@ -23,16 +17,7 @@ using OpenFilesFunction = const char* (*)(std::uint32_t, const char*, const char
 using FileSizeTextFunction = const char* (*)(const char*);
 
 [[noreturn]] void StopWithMissingExport(const char* exportName) {
-  const MessageText message = FatalError(MissingExportDetail(kLibraryFileName, exportName));
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), QMessageBox::Ok);
-    box.exec();
-  } else {
-    std::fputs(message.text.c_str(), stderr);
-  }
-  std::fflush(nullptr);
-  std::_Exit(-1);
+  StopWithFatalError(MissingExportDetail(kLibraryFileName, exportName));
 }
 
 // The program's own folder first, then the system's library search. Once

@@ -20,16 +20,6 @@ namespace {
 // The kernel keeps at most this many bytes of a process's name in "comm".
 constexpr std::size_t kCommLength = 15;
 
-char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  }
-  return true;
-}
-
 std::string ReadFirstLine(const std::string& path) {
   std::ifstream file(path);
   std::string line;

@@ -51,6 +51,10 @@ int FindText(std::string_view text, std::string_view needle, int startPosition,
   return -1;
 }
 
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && MatchesAt(a, 0, b, true);
+}
+
 int FindLastText(std::string_view text, std::string_view needle) {
   if (needle.empty()) return -1;
   int last = -1;

@@ -21,6 +21,9 @@ std::size_t CharacterLength(std::string_view text, std::size_t offset);
 int FindText(std::string_view text, std::string_view needle, int startPosition = 1,
              bool ignoreCase = false);
 
+// Byte-for-byte equality with ASCII letters folded to lower case.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Last occurrence of `needle`, scanning the whole text forward.
 int FindLastText(std::string_view text, std::string_view needle);
 

@@ -44,6 +44,13 @@ TEST(FindText, StrayBytesCountAsCharactersOfTheirOwn) {
   EXPECT_EQ(CharacterLength("中", 3), 0u);
 }
 
+TEST(EqualsIgnoringAsciiCase, FoldsAsciiLettersOnlyAndNeedsEqualLengths) {
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("QUORBEL.EXE", "quorbel.exe"));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase("", ""));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("quorbel.exe", "quorbel.ex"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase("Ä", "ä"));
+}
+
 TEST(FindLastText, KeepsTheLastCharacterWiseMatch) {
   EXPECT_EQ(FindLastText("a.b.avi", "."), 4);
   EXPECT_EQ(FindLastText("clip", "."), -1);
