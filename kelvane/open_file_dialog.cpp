@@ -1,6 +1,7 @@
 #include "open_file_dialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QString>
 #include <QStringList>
@@ -44,7 +45,9 @@ bool RunDialog(std::uint32_t hwndOwner, std::string_view title, std::string_view
   if (dialog.exec() != QDialog::Accepted) return false;
 
   std::vector<std::string> paths;
-  for (const QString& path : dialog.selectedFiles()) paths.push_back(path.toStdString());
+  for (const QString& path : dialog.selectedFiles()) {
+    paths.push_back(QFile::encodeName(path).toStdString());
+  }
   return WriteSelectionBuffer(paths, buffer);
 }
 

@@ -36,7 +36,13 @@ std::string_view NameBelow(std::string_view folder, std::string_view path) {
 
 }  // namespace
 
-bool WriteSelectionBuffer(const std::vector<std::string>& paths, std::span<char> buffer) {
+bool WriteSelectionBuffer(const std::vector<std::string>& chosen, std::span<char> buffer) {
+  // The caller splits the result at "\r\n": a name holding a line break would
+  // come back as pieces naming other files.
+  std::vector<std::string> paths;
+  for (const std::string& path : chosen) {
+    if (path.find_first_of("\r\n") == std::string::npos) paths.push_back(path);
+  }
   if (paths.empty()) return false;
   std::string form;
   if (paths.size() == 1) {

@@ -16,8 +16,9 @@ inline constexpr std::size_t kFileBufferSize = 98192;
 //   several files: the folder, NUL, each name followed by NUL, then one NUL.
 // Files from different folders are written relative to the deepest folder
 // they share, so a name may hold "/" and the joined paths still name the
-// chosen files. Returns false, writing nothing, for an empty choice or one
-// that does not fit.
+// chosen files. Paths holding CR or LF are left out, since the joined result
+// could not carry them. Returns false, writing nothing, for an empty choice
+// (also after leaving paths out) or one that does not fit.
 bool WriteSelectionBuffer(const std::vector<std::string>& paths, std::span<char> buffer);
 
 // Reads a filled buffer into the chosen full paths joined by "\r\n":

@@ -97,6 +97,15 @@ TEST(SelectionBuffer, EmptyChoiceIsNoChoice) {
   EXPECT_TRUE(buffer.AllZero());
 }
 
+TEST(SelectionBuffer, NamesWithLineBreaksAreLeftOut) {
+  Buffer buffer;
+  ASSERT_TRUE(WriteSelectionBuffer({"/v/a\r\nb.avi", "/v/c.avi"}, buffer.bytes));
+  EXPECT_EQ(PathListFromBuffer(buffer.bytes), "/v/c.avi");
+  Buffer alone;
+  EXPECT_FALSE(WriteSelectionBuffer({"/v/line\nbreak.avi"}, alone.bytes));
+  EXPECT_TRUE(alone.AllZero());
+}
+
 TEST(SelectionBufferReading, BufferWithoutNulPairGivesEmptyText) {
   EXPECT_EQ(PathListFromBuffer(std::vector<char>(kFileBufferSize, '\0')), "");
   EXPECT_EQ(PathListFromBuffer(std::vector<char>(kFileBufferSize, 'x')), "");
