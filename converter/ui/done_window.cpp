@@ -11,6 +11,8 @@
 
 #include <utility>
 
+#include "ui/colorref.h"
+#include "ui/palette.h"
 #include "ui/window_drag.h"
 
 namespace corvanta {
@@ -22,8 +24,10 @@ constexpr int kLifetimeMs = 3000;
 constexpr int kGapRight = 30;
 constexpr int kGapBottom = 50;
 
-const QColor kWindowBackground(0, 224, 128);
-const QColor kTitleStripBackground(0, 96, 192);
+constexpr std::uint32_t kWindowBackground = ColorRef(0, 224, 128);
+constexpr std::uint32_t kTitleStripBackground = ColorRef(0, 96, 192);
+constexpr std::uint32_t kBlack = ColorRef(0, 0, 0);
+constexpr std::uint32_t kRed = ColorRef(255, 0, 0);
 
 QPointer<DoneWindow>& CurrentWindow() {
   static QPointer<DoneWindow> window;
@@ -43,12 +47,9 @@ void Beep() {
   QApplication::beep();
 }
 
-void Colour(QWidget* widget, const QColor& text, const QColor& background) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, text);
-  palette.setColor(QPalette::Window, background);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
+void Colour(QWidget* widget, std::uint32_t text, std::uint32_t background) {
+  SetTextColor(widget, text);
+  SetBackgroundColor(widget, background);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
@@ -82,15 +83,15 @@ DoneWindow::DoneWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
   setWindowTitle(QString());
   setFocusPolicy(Qt::NoFocus);
   setFixedSize(kWindowWidth, kWindowHeight);
-  Colour(this, Qt::black, kWindowBackground);
+  Colour(this, kBlack, kWindowBackground);
 
   // The strip is deliberately 6 pixels wider than the window.
   标签1 = MakeLabel(this, "标签1", QStringLiteral("  转换完成窗口"), QRect(0, 0, 240, 24));
-  Colour(标签1, Qt::black, kTitleStripBackground);
+  Colour(标签1, kBlack, kTitleStripBackground);
 
   标签2 = MakeLabel(this, "标签2", QStringLiteral("转换完成"), QRect(64, 40, 88, 32));
   标签2->setFont(BrushScriptFont());
-  Colour(标签2, QColor(255, 0, 0), kWindowBackground);
+  Colour(标签2, kRed, kWindowBackground);
 
   MakeWindowDragHandle(this, this);
   MakeWindowDragHandle(this, 标签1);

@@ -20,6 +20,7 @@
 #include "ui/fonts.h"
 #include "ui/format_chooser.h"
 #include "ui/output_folder.h"
+#include "ui/palette.h"
 #include "ui/queue_handlers.h"
 #include "ui/run_handlers.h"
 #include "ui/title_buttons.h"
@@ -69,26 +70,6 @@ Control* Place(Control* control, const char* name, int x, int y, int width, int 
   control->setObjectName(Text(name));
   control->setGeometry(x, y, width, height);
   return control;
-}
-
-// Text colour for every role a control may draw its text with.
-void SetTextColor(QWidget* control, std::uint32_t colorref) {
-  QPalette colours = control->palette();
-  const QColor color = ColorFromRef(colorref);
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    colours.setColor(role, color);
-  }
-  control->setPalette(colours);
-}
-
-void SetBackgroundColor(QWidget* control, std::uint32_t colorref) {
-  QPalette colours = control->palette();
-  const QColor color = ColorFromRef(colorref);
-  for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-    colours.setColor(role, color);
-  }
-  control->setPalette(colours);
-  control->setAutoFillBackground(true);
 }
 
 TransparentLabel* MakeTransparentLabel(QWidget* parent, const char* name, const char* text, int x,
