@@ -11,6 +11,7 @@ Needs Pillow (Debian: python3-pil) and the WenQuanYi Micro Hei face
 same system give the same bytes.
 """
 
+import io
 import math
 import os
 import sys
@@ -84,10 +85,44 @@ def on_background(picture, background):
     return flat.convert("RGB")
 
 
-def save_jpeg(image, name):
+# The Convert button's faces are carried with these exact lengths in bytes.
+FACE_LENGTHS = {
+    "start_normal.jpg": 3319,
+    "start_hover.jpg": 3215,
+    "stop_normal.jpg": 3054,
+    "stop_hover.jpg": 2995,
+}
+
+
+def encode_jpeg(image, quality):
     # Baseline (not progressive) so that any 6-series libjpeg reads it.
-    image.convert("RGB").save(os.path.join(OUT, name), "JPEG", quality=92,
-                              progressive=False, optimize=False, subsampling=0)
+    out = io.BytesIO()
+    image.convert("RGB").save(out, "JPEG", quality=quality, progressive=False,
+                              optimize=False, subsampling=0)
+    return out.getvalue()
+
+
+def padded_to(data, length):
+    """Pads a JPEG to `length` bytes with a comment segment after its start
+    marker, or returns None when that cannot be done."""
+    padding = length - len(data) - 4  # marker and length field come first
+    if padding < 0:
+        return None
+    segment = b"\xff\xfe" + (padding + 2).to_bytes(2, "big") + b" " * padding
+    return data[:2] + segment + data[2:]
+
+
+def save_jpeg(image, name):
+    length = FACE_LENGTHS.get(name)
+    quality = 92
+    data = encode_jpeg(image, quality)
+    while length is not None and padded_to(data, length) is None and quality > 5:
+        quality -= 1
+        data = encode_jpeg(image, quality)
+    if length is not None:
+        data = padded_to(data, length)
+    with open(os.path.join(OUT, name), "wb") as out:
+        out.write(data)
 
 
 def save_gif(image, name, transparent_mask=None):

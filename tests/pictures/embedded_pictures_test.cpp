@@ -109,12 +109,16 @@ TEST(EmbeddedPictures, EachDecodesToItsSizeInItsFormat) {
   }
 }
 
-TEST(EmbeddedPictures, ConvertFacesDifferPairwise) {
+TEST(EmbeddedPictures, ConvertFacesDifferPairwiseAndHaveTheirLengths) {
   const std::vector<Bytes> faces = {assets::StartNormal(), assets::StartHover(), assets::StopNormal(),
                                     assets::StopHover()};
   for (std::size_t a = 0; a < faces.size(); ++a)
     for (std::size_t b = a + 1; b < faces.size(); ++b)
       EXPECT_FALSE(SameBytes(faces[a], faces[b])) << "faces " << a << " and " << b;
+  EXPECT_EQ(assets::StartNormal().size(), 3319u);
+  EXPECT_EQ(assets::StartHover().size(), 3215u);
+  EXPECT_EQ(assets::StopNormal().size(), 3054u);
+  EXPECT_EQ(assets::StopHover().size(), 2995u);
 }
 
 // The faces are compared by their bytes to tell START from STOP, so each
