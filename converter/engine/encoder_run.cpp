@@ -9,6 +9,7 @@
 #include "engine/run_state.h"
 #include "platform/child_activity_wait.h"
 #include "platform/child_process.h"
+#include "platform/output_handover.h"
 #include "platform/output_pipe.h"
 #include "platform/pending_events.h"
 #include "platform/process_by_name.h"
@@ -23,9 +24,9 @@ namespace {
 constexpr int kBarLeftWhileEncoding = 56;
 constexpr std::size_t kReadSize = 260;
 
-// Pumps the encoder's output into the display until the encoder has ended
+// Reads the encoder's output into the display until the encoder has ended
 // and nothing is left to read, or until a stop is seen after a read.
-void PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+void ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
   ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd());
   // Both keep their last value when a query fails: a failed peek repeats the
   // last read's count, and a child that never started reads as exit code 0.
@@ -48,6 +49,15 @@ void PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display)
     ParseProgress(OutputChunkText(std::string_view(buffer.data(), count)), display);
     if (StopRequested == 1) break;
     ProcessPendingEvents();
+  }
+}
+
+// While the output is being read, a close of the program hands it over to a
+// drain so that the encoder runs on.
+void PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+  {
+    const OutputBeingRead beingRead(pipe.readEnd());
+    ReadUntilEndOrStop(pipe, child, display);
   }
   pipe.CloseReadEnd();
 }

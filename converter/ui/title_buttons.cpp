@@ -2,13 +2,18 @@
 
 #include <cstdlib>
 
+#include "platform/output_handover.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 
 namespace corvanta {
 
-void OnCloseButtonClick() { std::exit(0); }
+// A running encoder is left to finish by itself.
+void OnCloseButtonClick() {
+  HandOverOutputsBeingRead();
+  std::exit(0);
+}
 
 void OnMinimizeButtonClick(MainWindow& window) { window.showMinimized(); }
 
