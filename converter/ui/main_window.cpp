@@ -72,6 +72,16 @@ Control* Place(Control* control, const char* name, int x, int y, int width, int 
   return control;
 }
 
+// The plain label that names a settings frame, drawn on the frame's colour.
+QLabel* MakeFrameTitle(QWidget* parent, const char* name, const char* text, int x, int y,
+                       int width, int height) {
+  auto* label = Place(new QLabel(Text(text), parent), name, x, y, width, height);
+  label->setFont(DefaultControlFont());
+  SetTextColor(label, kBlack);
+  SetBackgroundColor(label, kSettingsBlue);
+  return label;
+}
+
 TransparentLabel* MakeTransparentLabel(QWidget* parent, const char* name, const char* text, int x,
                                        int y, int width, int height) {
   auto* label = Place(new TransparentLabel(Text(text), parent), name, x, y, width, height);
@@ -186,10 +196,7 @@ void MainWindow::CreateQueue() {
 }
 
 void MainWindow::CreateVideoSettings() {
-  标签5 = Place(new QLabel(Text("视频设置："), this), "标签5", 36, 284, 56, 16);
-  标签5->setFont(DefaultControlFont());
-  SetTextColor(标签5, kBlack);
-  SetBackgroundColor(标签5, kSettingsBlue);
+  标签5 = MakeFrameTitle(this, "标签5", "视频设置：", 36, 284, 56, 16);
 
   外形框3 = MakeShapeBox(this, "外形框3", 7, 289, 305, 96, kBlue, kSettingsBlue);
   const QFont listFont = DefaultFaceFont(14, false);
@@ -210,10 +217,7 @@ void MainWindow::CreateVideoSettings() {
 }
 
 void MainWindow::CreateAudioSettings() {
-  标签4 = Place(new QLabel(Text("音频设置："), this), "标签4", 332, 283, 56, 16);
-  标签4->setFont(DefaultControlFont());
-  SetTextColor(标签4, kBlack);
-  SetBackgroundColor(标签4, kSettingsBlue);
+  标签4 = MakeFrameTitle(this, "标签4", "音频设置：", 332, 283, 56, 16);
 
   外形框1 = MakeShapeBox(this, "外形框1", 321, 289, 324, 96, kBlue, kSettingsBlue);
   const QFont listFont = FaceFont("微软雅黑", 16, false);

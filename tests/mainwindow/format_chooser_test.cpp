@@ -7,6 +7,7 @@
 #include "common/application.h"
 #include "mouse_events.h"
 #include "ui/format_chooser.h"
+#include "shown_main_window.h"
 #include "ui/main_window.h"
 
 namespace corvanta {
@@ -15,14 +16,11 @@ namespace {
 // A point of the window's own background, clear of every control.
 const QPoint kBackground(785, 150);
 
-class FormatChooser : public ::testing::Test {
+class FormatChooser : public ShownMainWindow {
  protected:
   void SetUp() override {
-    testing::EnsureApplication();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ShownMainWindow::SetUp();
+    if (HasFatalFailure()) return;
     list = window->高级组合框;
     field = window->组合框_格式;
   }
@@ -37,7 +35,6 @@ class FormatChooser : public ::testing::Test {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   }
 
-  std::unique_ptr<MainWindow> window;
   FormatListView* list = nullptr;
   EditBox* field = nullptr;
 };

@@ -7,21 +7,14 @@
 
 #include "common/application.h"
 #include "mouse_events.h"
+#include "shown_main_window.h"
 #include "ui/main_window.h"
 
 namespace corvanta {
 namespace {
 
-class WindowInput : public ::testing::Test {
+class WindowInput : public ShownMainWindow {
  protected:
-  void SetUp() override {
-    testing::EnsureApplication();
-    window = std::make_unique<MainWindow>();
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
-
   // Presses the left button at `at` in `control`, drags by (30, 20) and
   // releases; returns how far the window moved.
   QPoint DragOn(QWidget* control, QPoint at) {
@@ -32,7 +25,6 @@ class WindowInput : public ::testing::Test {
     return window->pos() - before;
   }
 
-  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(WindowInput, TheBackgroundPlainLabelsPicturesAndFramesMoveTheWindow) {
