@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/command_line.h"
+#include "engine/encoder_adaptation.h"
 #include "engine/output_chunk.h"
 #include "engine/progress_parser.h"
 #include "engine/run_state.h"
@@ -13,7 +14,6 @@
 #include "platform/output_pipe.h"
 #include "platform/pending_events.h"
 #include "platform/process_by_name.h"
-#include "text/command_line_split.h"
 #include "text/text_search.h"
 
 namespace corvanta {
@@ -69,7 +69,7 @@ void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
   EndProcessByName(kEncoderFileName);
 
   OutputPipe pipe;
-  ChildProcess child = ChildProcess::Start(encoderPath, SplitCommandLine(commandLine),
+  ChildProcess child = ChildProcess::Start(encoderPath, CarriedEncoderArguments(commandLine),
                                            DirectoryOfPath(encoderPath), pipe.writeEnd());
   // Only the child may hold the write end, or the pipe would never end.
   pipe.CloseWriteEnd();

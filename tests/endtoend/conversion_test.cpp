@@ -7,6 +7,7 @@
 
 #include "carried_encoder/carried_encoder.h"
 #include "endtoend_support.h"
+#include "engine/avi_empty_chunk.h"
 #include "engine/run_state.h"
 #include "platform/tick_count.h"
 #include "run_fixture.h"
@@ -60,6 +61,22 @@ TEST_F(ConversionRunTest, ConvertsEveryRowInOrderAndRestoresTheIdleWindow) {
   EXPECT_EQ(StopRequested, 0);
   EXPECT_NE(CurrentDoneWindow(), nullptr);
   EXPECT_EQ(PowerOffRequests(), 0);
+}
+
+TEST_F(ConversionRunTest, AviWithAnEmptyVideoChunkConvertsToMovingPictures) {
+  const std::string avi = InputPath("camera.avi");
+  MakeMpeg4Mp3Avi(avi);
+  ASSERT_TRUE(FileHoldsEmptyAviVideoChunk(avi));
+  QueueFile(avi);
+  SetOutputFolder(outputs_);
+
+  ClickConvert();
+
+  EXPECT_EQ(Icon(0), 3);
+  const int inputFrames = DistinctVideoFrames(avi);
+  ASSERT_GT(inputFrames, 0);
+  const int outputFrames = DistinctVideoFrames(OutputPath("camera.MP4"));
+  EXPECT_GE(outputFrames * 10, inputFrames * 9) << outputFrames << " of " << inputFrames;
 }
 
 TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWaiting) {

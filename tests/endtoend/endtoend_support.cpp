@@ -25,11 +25,11 @@ void RunFfmpeg(const QStringList& arguments) {
   }
 }
 
-void MakeClip(const std::string& path, int seconds, const char* size) {
+void MakeClip(const std::string& path, int seconds, const char* size, const char* audioCodec) {
   const QString duration = QString::number(seconds);
   RunFfmpeg({"-f", "lavfi", "-i",
              QString("testsrc=duration=%1:size=%2:rate=25").arg(duration, size), "-f", "lavfi",
-             "-i", QString("sine=duration=%1").arg(duration), "-c:v", "mpeg4", "-c:a", "aac",
+             "-i", QString("sine=duration=%1").arg(duration), "-c:v", "mpeg4", "-c:a", audioCodec,
              "-shortest", QString::fromStdString(path)});
 }
 
@@ -49,11 +49,13 @@ const std::string& SourceClip() {
   static QTemporaryDir folder;
   static const std::string path = [] {
     const std::string clip = folder.path().toStdString() + "/source.mp4";
-    MakeClip(clip, 2, "320x240");
+    MakeClip(clip, 2, "320x240", "aac");
     return clip;
   }();
   return path;
 }
+
+void MakeMpeg4Mp3Avi(const std::string& path) { MakeClip(path, 2, "320x240", "libmp3lame"); }
 
 void CopyFile(const std::string& from, const std::string& to) {
   if (!QFile::copy(QString::fromStdString(from), QString::fromStdString(to))) {

@@ -27,6 +27,9 @@ std::string ProgramFolderPath();
 // A two-second 320x240 clip with a sine audio track, made once per program
 // and copied for each use.
 const std::string& SourceClip();
+// The most common AVI: MPEG-4 video and MP3 audio as ffmpeg writes them,
+// with an empty video chunk right after the first frame.
+void MakeMpeg4Mp3Avi(const std::string& path);
 void CopyFile(const std::string& from, const std::string& to);
 
 // How many different pictures ffmpeg decodes from a file's video; 0 when it
