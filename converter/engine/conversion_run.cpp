@@ -38,17 +38,37 @@ struct RunState {
   std::string videoOptions;
   int rowCount = 0;
   // The output of the row last converted, deleted again at the end of a
-  // stopped run; empty when that row's output is its own input.
+  // stopped run; empty when that row was not encoded because its output
+  // would have overwritten a queued input.
   std::optional<std::string> lastOutput;
 };
 
-// A row whose output would be its own input is not handed to the encoder:
-// it would overwrite the file it reads, and a stop would then delete the
-// user's original. The row is marked failed instead.
-void MarkSelfOverwrite(RunWindow& window, int row) {
+// An output that is the input of a queued row, this one's or another's, must
+// not be written: the encoder would overwrite a file the user still wants
+// converted (or is reading from), and a stop would then delete it. Rows added
+// during the run count too.
+bool OverwritesAQueuedInput(RunWindow& window, const std::string& outputPath) {
+  for (int row = 0; row < window.RowCount(); ++row) {
+    const std::string input =
+        window.CellText(row, kQueueFolderColumn) + window.CellText(row, kQueueFileNameColumn);
+    if (SameFile(input, outputPath)) return true;
+  }
+  return false;
+}
+
+// Such a row is not handed to the encoder and is marked failed instead.
+void MarkOverwriteRefused(RunWindow& window, int row) {
   window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
   window.SetRowIcon(row, kFailedIcon);
   window.SetCellText(row, kQueueOutputSizeColumn, kZeroSizeText);
+}
+
+// A stopped row's output is incomplete and has just been deleted: the row
+// must not go on looking like a finished file.
+void MarkStoppedOutputRemoved(RunWindow& window, RunServices& services, int row,
+                              const std::string& outputPath) {
+  window.SetRowIcon(row, kFailedIcon);
+  window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 }
 
 // Converts one row; returns false when a stop ends the run after it.
@@ -63,25 +83,29 @@ bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row
   const std::string outputPath =
       BuildOutputPath(window.OutputFolderText(), fileName, run.format);
 
-  if (SameFile(inputPath, outputPath)) {
+  if (OverwritesAQueuedInput(window, outputPath)) {
     run.lastOutput.reset();
-    MarkSelfOverwrite(window, row);
+    MarkOverwriteRefused(window, row);
     return StopRequested != 1;
   }
 
   const std::string commandLine =
       BuildCommandLine(inputPath, run.audioOptions, run.videoOptions, outputPath);
-  services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window);
+  const bool finished =
+      services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window);
   run.lastOutput = outputPath;
 
   window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
-  const bool failed = services.FileSizeText(outputPath) == kZeroSizeText;
-  window.SetRowIcon(row, failed ? kFailedIcon : kDoneIcon);
+  // An encoder that crashed or gave up can leave a file of any size; only one
+  // that ran to its end has made a finished one. Whatever it left is kept.
+  const bool empty = services.FileSizeText(outputPath) == kZeroSizeText;
+  window.SetRowIcon(row, finished && !empty ? kDoneIcon : kFailedIcon);
   window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 
   if (StopRequested == 1) {
     // A stopped file is incomplete.
     services.DeleteFile(outputPath);
+    MarkStoppedOutputRemoved(window, services, row, outputPath);
     return false;
   }
   return true;

@@ -25,13 +25,15 @@ constexpr int kBarLeftWhileEncoding = 56;
 constexpr std::size_t kReadSize = 260;
 
 // Reads the encoder's output into the display until the encoder has ended
-// and nothing is left to read, or until a stop is seen after a read.
-void ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+// and nothing is left to read, or until a stop is seen after a read. True when
+// the encoder's own end was seen and it exited with status 0.
+bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
   ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd());
   // Both keep their last value when a query fails: a failed peek repeats the
   // last read's count, and a child that never started reads as exit code 0.
   std::uint32_t count = 0;
   std::uint32_t exitCode = 0;
+  const bool started = child.started();
   for (;;) {
     pipe.PeekBytesAvailable(count);
     if (count == 0) {
@@ -42,29 +44,31 @@ void ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
         wait.Wait();
         continue;
       }
-      break;
+      return started && exitCode == 0;
     }
     std::array<char, kReadSize> buffer{};
     count = pipe.Read(buffer.data(), buffer.size());
     ParseProgress(OutputChunkText(std::string_view(buffer.data(), count)), display);
-    if (StopRequested == 1) break;
+    if (StopRequested == 1) return false;
     ProcessPendingEvents();
   }
 }
 
 // While the output is being read, a close of the program hands it over to a
 // drain so that the encoder runs on.
-void PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+bool PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+  bool finished = false;
   {
     const OutputBeingRead beingRead(pipe.readEnd());
-    ReadUntilEndOrStop(pipe, child, display);
+    finished = ReadUntilEndOrStop(pipe, child, display);
   }
   pipe.CloseReadEnd();
+  return finished;
 }
 
 }  // namespace
 
-void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
                 ProgressDisplay& display) {
   EndProcessByName(kEncoderFileName);
 
@@ -77,11 +81,12 @@ void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
   display.SetBarLeft(kBarLeftWhileEncoding);
   display.SetBarWidth(0);
 
-  PumpOutput(pipe, child, display);
+  const bool finished = PumpOutput(pipe, child, display);
 
   display.SetBarColor(kProgressBlue);
   display.SetPercentText("0%");
   EndProcessByName(kEncoderFileName);
+  return finished;
 }
 
 }  // namespace corvanta

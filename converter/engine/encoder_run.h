@@ -10,9 +10,13 @@ namespace corvanta {
 // a stop has been taken. Any "quorbel.exe" of this user still running is
 // ended first, and again afterwards. The child writes its console output to a
 // pipe whose "Pos" status lines drive `display`; window events keep being
-// processed while it runs. Nothing is reported: the caller judges the result
-// by the output file.
-void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+// processed while it runs.
+//
+// True only when the encoder ran to its own end and exited with status 0. An
+// encoder that never started, exited with an error, was ended by a signal (a
+// crash, a kill from outside, a run started inside this one) or was left
+// behind by a stop may still have left a file, but not a finished one.
+bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
                 ProgressDisplay& display);
 
 }  // namespace corvanta

@@ -87,8 +87,9 @@ class RunServices {
   virtual void EnsureEncoderFile(const std::string& encoderPath) = 0;
   virtual std::int32_t TickCount() = 0;
   // Returns when the encoder has ended or a stop has been taken; handlers of
-  // the window (a stop, a nested start, Add, ...) run inside this call.
-  virtual void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+  // the window (a stop, a nested start, Add, ...) run inside this call. True
+  // only when the encoder ran to its own end with exit status 0.
+  virtual bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
                           ProgressDisplay& display) = 0;
   // The utility library's size text of a file; "0 字节" for a missing or
   // empty one.

@@ -19,9 +19,9 @@ void ProductionRunServices::EnsureEncoderFile(const std::string& encoderPath) {
 
 std::int32_t ProductionRunServices::TickCount() { return ::corvanta::TickCount(); }
 
-void ProductionRunServices::RunEncoder(const std::string& encoderPath,
+bool ProductionRunServices::RunEncoder(const std::string& encoderPath,
                                        const std::string& commandLine, ProgressDisplay& display) {
-  ::corvanta::RunEncoder(encoderPath, commandLine, display);
+  return ::corvanta::RunEncoder(encoderPath, commandLine, display);
 }
 
 std::string ProductionRunServices::FileSizeText(const std::string& path) {

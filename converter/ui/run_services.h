@@ -15,7 +15,7 @@ class ProductionRunServices : public RunServices {
   std::string ProgramFolder() override;
   void EnsureEncoderFile(const std::string& encoderPath) override;
   std::int32_t TickCount() override;
-  void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+  bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
                   ProgressDisplay& display) override;
   std::string FileSizeText(const std::string& path) override;
   void DeleteFile(const std::string& path) override;

@@ -49,7 +49,7 @@ TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
       folder_, "echo 'MEncoder 1.5 (Debian-12)'\n" + std::string(kPause) + PrintStatusLine(5) +
                    kPause + PrintStatusLine(45) + kPause + PrintStatusLine(100) + kPause +
                    "echo 'Video stream: 800.000 kbit/s'\n");
-  RunEncoder(encoder, "quorbel.exe \"in.avi\" -o \"out.mp4\"", display_);
+  EXPECT_TRUE(RunEncoder(encoder, "quorbel.exe \"in.avi\" -o \"out.mp4\"", display_));
   EXPECT_EQ(display_.writes,
             Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), Shown(588, "100%"), kEnd}));
   EXPECT_EQ(display_.left(), 56);
@@ -57,12 +57,12 @@ TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
 }
 
 TEST_F(RunEncoderTest, MissingEncoderEndsAtOnceWithAnEmptyBlueBar) {
-  RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_);
+  EXPECT_FALSE(RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_));
   EXPECT_EQ(display_.writes, Concat({kStart, kEnd}));
 
   testing::WriteFile(folder_.File("quorbel.exe"), "#!/bin/sh\necho Pos\n", 0644);
   RecordingDisplay notExecutable;
-  RunEncoder(folder_.File("quorbel.exe"), "quorbel.exe", notExecutable);
+  EXPECT_FALSE(RunEncoder(folder_.File("quorbel.exe"), "quorbel.exe", notExecutable));
   EXPECT_EQ(notExecutable.writes, Concat({kStart, kEnd}));
 }
 
@@ -91,11 +91,16 @@ TEST_F(RunEncoderTest, SilentEncoderIsWaitedForWhileEventsKeepFlowing) {
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(294, "50%"), kEnd}));
 }
 
-TEST_F(RunEncoderTest, CrashingEncoderEndsTheLoopCleanly) {
+TEST_F(RunEncoderTest, CrashingEncoderEndsTheLoopCleanlyAndHasNotFinished) {
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(20) + kPause + "kill -SEGV $$\necho never\n");
-  RunEncoder(encoder, "quorbel.exe", display_);
+  EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_));
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(117, "20%"), kEnd}));
+}
+
+TEST_F(RunEncoderTest, EncoderThatExitsWithAnErrorHasNotFinished) {
+  const std::string encoder = WriteFakeEncoder(folder_, PrintStatusLine(100) + "exit 1\n");
+  EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_));
 }
 
 TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {

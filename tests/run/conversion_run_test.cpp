@@ -81,17 +81,23 @@ TEST_F(ConversionRun, TakesTheSettingsShownAtItsStart) {
             "bitrate=500:threads=2 -o \"/out/a.mkv\"");
 }
 
-TEST_F(ConversionRun, OnlyAnExactZeroSizeTextMarksARowFailed) {
-  Queue({"a.avi", "b.avi", "c.avi"});
+TEST_F(ConversionRun, ARowIsDoneOnlyWhenTheEncoderFinishedAndLeftMoreThanTheZeroSizeText) {
+  Queue({"a.avi", "b.avi", "c.avi", "d.avi"});
   services.sizes["/out/a.MP4"] = "0 字节";
   services.sizes["/out/b.MP4"] = "0 字节 ";
+  // A crashed encoder's file is kept and its size shown, but it is no result.
+  services.failingCalls = {3};
   Click();
   EXPECT_EQ(window.Row(0).icon, kFailedIcon);
   EXPECT_EQ(window.Row(0).cells[3], "完成");
   EXPECT_EQ(window.Row(0).cells[4], "0 字节");
   EXPECT_EQ(window.Row(1).icon, kDoneIcon);
-  EXPECT_EQ(window.Row(2).icon, kDoneIcon);
-  EXPECT_EQ(EncoderCommands(log).size(), 3u);
+  EXPECT_EQ(window.Row(2).icon, kFailedIcon);
+  EXPECT_EQ(window.Row(2).cells[3], "完成");
+  EXPECT_EQ(window.Row(2).cells[4], "12.5 KB");
+  EXPECT_EQ(window.Row(3).icon, kDoneIcon);
+  EXPECT_EQ(EncoderCommands(log).size(), 4u);
+  EXPECT_TRUE(EventsStartingWith(log, "delete").empty());
 }
 
 TEST_F(ConversionRun, StopDuringRowTwoOfFiveEndsTheRunAfterThatRow) {
@@ -107,9 +113,11 @@ TEST_F(ConversionRun, StopDuringRowTwoOfFiveEndsTheRunAfterThatRow) {
   Click();
 
   EXPECT_EQ(EncoderCommands(log).size(), 2u);
+  // The stopped row is finished like any other, then shows that its output
+  // is gone.
   EXPECT_EQ(window.Row(1).cells[3], "完成");
-  EXPECT_EQ(window.Row(1).cells[4], "12.5 KB");
-  EXPECT_EQ(window.Row(1).icon, kDoneIcon);
+  EXPECT_EQ(window.Row(1).cells[4], "0 字节");
+  EXPECT_EQ(window.Row(1).icon, kFailedIcon);
   for (int row = 2; row < 5; ++row) {
     EXPECT_EQ(window.Row(row).cells[3], "等待");
     EXPECT_EQ(window.Row(row).icon, kAddedIcon);
@@ -118,7 +126,8 @@ TEST_F(ConversionRun, StopDuringRowTwoOfFiveEndsTheRunAfterThatRow) {
   EXPECT_EQ(EventsStartingWith(log, "delete"), Strings(2, "delete /out/b.MP4"));
   const int firstDelete = IndexOf(log, "delete /out/b.MP4");
   EXPECT_EQ(log.at(static_cast<std::size_t>(firstDelete - 1)), "cell 1 4 12.5 KB");
-  EXPECT_EQ(log.at(static_cast<std::size_t>(firstDelete + 1)), "timer 0");
+  EXPECT_EQ(Slice(log, firstDelete + 1, 4),
+            Strings({"icon 1 2", "size /out/b.MP4", "cell 1 4 0 字节", "timer 0"}));
   const int secondDelete = IndexOf(log, "delete /out/b.MP4", firstDelete + 1);
   EXPECT_EQ(log.at(static_cast<std::size_t>(secondDelete - 1)), "hover START-hover");
   EXPECT_EQ(log.back(), "done window");

@@ -88,7 +88,7 @@ void FakeRunServices::EnsureEncoderFile(const std::string& encoderPath) {
   log_.push_back("ensure " + encoderPath);
 }
 
-void FakeRunServices::RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+bool FakeRunServices::RunEncoder(const std::string& encoderPath, const std::string& commandLine,
                                  ProgressDisplay& display) {
   log_.push_back("encoder " + commandLine);
   if (encoderPath != "/prog/quorbel.exe") log_.push_back("wrong encoder path " + encoderPath);
@@ -97,6 +97,7 @@ void FakeRunServices::RunEncoder(const std::string& encoderPath, const std::stri
   const int call = ++encoderCalls;
   if (auto hook = duringEncoder.find(call); hook != duringEncoder.end()) hook->second();
   log_.push_back("encoder ended " + std::to_string(call));
+  return failingCalls.count(call) == 0;
 }
 
 std::string FakeRunServices::FileSizeText(const std::string& path) {
@@ -105,7 +106,10 @@ std::string FakeRunServices::FileSizeText(const std::string& path) {
   return size == sizes.end() ? "12.5 KB" : size->second;
 }
 
-void FakeRunServices::DeleteFile(const std::string& path) { log_.push_back("delete " + path); }
+void FakeRunServices::DeleteFile(const std::string& path) {
+  log_.push_back("delete " + path);
+  sizes[path] = kZeroSizeText;
+}
 
 void FakeRunServices::RequestPowerOff() { log_.push_back("power off"); }
 

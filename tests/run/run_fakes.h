@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,7 +82,7 @@ class FakeRunServices : public RunServices {
   std::string ProgramFolder() override { return "/prog"; }
   void EnsureEncoderFile(const std::string& encoderPath) override;
   std::int32_t TickCount() override { return tickCount; }
-  void RunEncoder(const std::string& encoderPath, const std::string& commandLine,
+  bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
                   ProgressDisplay& display) override;
   std::string FileSizeText(const std::string& path) override;
   void DeleteFile(const std::string& path) override;
@@ -91,8 +92,11 @@ class FakeRunServices : public RunServices {
   // Runs inside the n-th RunEncoder call (from 1), where the window's
   // handlers would run while the encoder works.
   std::map<int, std::function<void()>> duringEncoder;
-  // Size texts by output path; any other path reads as a small file.
+  // Size texts by output path; any other path reads as a small file, and a
+  // deleted one as the zero-size text.
   std::map<std::string, std::string> sizes;
+  // Encoder calls (from 1) that end without finishing: a crash or an error.
+  std::set<int> failingCalls;
   std::int32_t tickCount = 100000;
   int encoderCalls = 0;
 

@@ -11,8 +11,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A row whose output would be its own input: the encoder would overwrite the
-// file it reads, and a stop would then delete the user's original.
+// A row whose output would be a queued input, its own or another row's: the
+// encoder would overwrite a file the user still wants, and a stop would then
+// delete it.
 class SelfOverwrite : public RunFixture {
  protected:
   SelfOverwrite() {
@@ -48,6 +49,23 @@ TEST_F(SelfOverwrite, TheSamePathIsNotEncodedAndTheNextRowStillRuns) {
   EXPECT_EQ(window.Row(1).icon, kDoneIcon);
   EXPECT_EQ(log.back(), "done window");
   EXPECT_TRUE(OriginalIntact());
+}
+
+TEST_F(SelfOverwrite, AnOutputNamingAnotherRowsInputIsNotEncoded) {
+  // "clip.avi" would become "clip.MP4", the next row's input.
+  testing::WriteFile(folder_.File("in/clip.avi"), "avi");
+  testing::WriteFile(folder_.File("in/clip.MP4"), "user's mp4");
+  window.format = "MP4";
+  window.AddRow(Folder("in"), "clip.avi");
+  window.AddRow(Folder("in"), "clip.MP4");
+  window.AddRow(Folder("in"), "a.avi");
+  window.outputFolder = Folder("in");
+  Click();
+  ExpectRowFailedWithoutEncoder(0, Folder("in") + "clip.MP4");
+  ExpectRowFailedWithoutEncoder(1, Folder("in") + "clip.MP4");
+  ASSERT_EQ(EncoderCommands(log).size(), 1u);
+  EXPECT_NE(EncoderCommands(log)[0].find("a.MP4\""), std::string::npos);
+  EXPECT_EQ(testing::ReadWholeFile(folder_.File("in/clip.MP4")), "user's mp4");
 }
 
 TEST_F(SelfOverwrite, ALinkedFolderIsTheSameFileAndAStopLaterDeletesOnlyItsOwnOutput) {
