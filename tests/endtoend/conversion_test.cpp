@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <QCheckBox>
 #include <QLabel>
+#include <QTest>
 
 #include "carried_encoder/carried_encoder.h"
 #include "endtoend_support.h"
@@ -77,6 +78,23 @@ TEST_F(ConversionRunTest, AviWithAnEmptyVideoChunkConvertsToMovingPictures) {
   ASSERT_GT(inputFrames, 0);
   const int outputFrames = DistinctVideoFrames(OutputPath("camera.MP4"));
   EXPECT_GE(outputFrames * 10, inputFrames * 9) << outputFrames << " of " << inputFrames;
+}
+
+TEST_F(ConversionRunTest, AfterAClickOnTheMiddleRowAndTwoDeletesTheOuterRowsAreConverted) {
+  for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) QueueClip(name);
+  SetOutputFolder(outputs_);
+  QueueListView& list = *window_->超级列表框1;
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                    list.visualItemRect(list.topLevelItem(1)).center());
+  window_->按钮_删除->click();
+  window_->按钮_删除->click();
+  ClickConvert();
+  ASSERT_EQ(list.rowCount(), 2);
+  EXPECT_EQ(list.cellText(0, kQueueFileNameColumn), "one.mp4");
+  EXPECT_EQ(list.cellText(1, kQueueFileNameColumn), "three.mp4");
+  EXPECT_EQ(Status(0), kDone);
+  EXPECT_EQ(Status(1), kDone);
+  EXPECT_EQ(FileNamesIn(outputs_), (std::vector<std::string>{"one.MP4", "three.MP4"}));
 }
 
 TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWaiting) {

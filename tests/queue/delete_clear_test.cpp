@@ -43,9 +43,14 @@ class DeleteAndClear : public QueueWindow {
   }
 };
 
-TEST_F(DeleteAndClear, DeletingTheMiddleRowRenumbersAndKeepsTheOthersAsTheyWere) {
+// A deleted row leaves no selection behind: the second Delete finds none
+// and removes nothing.
+TEST_F(DeleteAndClear, AClickedMiddleRowAndTwoDeletesLeaveTheOtherRowsRenumbered) {
   QueueThreeRows();
-  SelectRow(1);
+  ClickRow(1);
+  ASSERT_EQ(list().selectedRow(), 1);
+  ClickDelete();
+  EXPECT_EQ(list().selectedRow(), -1);
   ClickDelete();
   EXPECT_EQ(Column(kQueueNumberColumn), (Texts{"1", "2"}));
   EXPECT_EQ(Column(kQueueFileNameColumn), (Texts{"one.avi", "three.mp4"}));
@@ -59,7 +64,7 @@ TEST_F(DeleteAndClear, DeletingTheMiddleRowRenumbersAndKeepsTheOthersAsTheyWere)
 
 TEST_F(DeleteAndClear, DeletingTheTopRowRenumbersEveryRow) {
   QueueThreeRows();
-  SelectRow(0);
+  ClickRow(0);
   ClickDelete();
   EXPECT_EQ(Column(kQueueNumberColumn), (Texts{"1", "2"}));
   EXPECT_EQ(Column(kQueueFileNameColumn), (Texts{"two.mkv", "three.mp4"}));
@@ -69,7 +74,7 @@ TEST_F(DeleteAndClear, DeletingTheTopRowRenumbersEveryRow) {
 TEST_F(DeleteAndClear, DeletingTheLastRowsOneByOneEmptiesTheQueue) {
   QueueThreeRows();
   for (int remaining = 3; remaining > 0; --remaining) {
-    SelectRow(remaining - 1);
+    ClickRow(remaining - 1);
     ClickDelete();
     EXPECT_EQ(list().rowCount(), remaining - 1);
   }
@@ -92,7 +97,7 @@ TEST_F(DeleteAndClear, DeleteWithoutASelectionDoesNothingInOrOutOfARun) {
 
 TEST_F(DeleteAndClear, DeleteDuringARunIsRefusedAndChangesNothing) {
   QueueThreeRows();
-  SelectRow(2);
+  ClickRow(2);
   IsConverting = 1;
   ClickDelete();
   ExpectRefusal(DeleteRefusal());
@@ -105,7 +110,7 @@ TEST_F(DeleteAndClear, DeleteDuringARunIsRefusedAndChangesNothing) {
 
 TEST_F(DeleteAndClear, ClearEmptiesTheQueueAndLeavesTheButtonsEnabled) {
   QueueThreeRows();
-  SelectRow(1);
+  ClickRow(1);
   ClickClear();
   EXPECT_EQ(list().rowCount(), 0);
   EXPECT_TRUE(window->按钮_删除->isEnabled());
@@ -140,7 +145,7 @@ TEST_F(DeleteAndClear, OnlyARunFlagOfExactlyOneRefuses) {
   QueueThreeRows();
   for (int flag : {0, 2, -1}) {
     IsConverting = flag;
-    SelectRow(0);
+    ClickRow(0);
     ClickDelete();
   }
   EXPECT_EQ(list().rowCount(), 0);

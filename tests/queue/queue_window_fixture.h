@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,7 +44,11 @@ class QueueWindow : public ::testing::Test {
   void ClickDelete() { window->按钮_删除->click(); }
   void ClickClear() { window->按钮_清空->click(); }
 
-  void SelectRow(int row) { list().topLevelItem(row)->setSelected(true); }
+  // A click on the row's file name, as a pointer would select it.
+  void ClickRow(int row) {
+    const QRect cell = list().visualItemRect(list().topLevelItem(row));
+    QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, cell.center());
+  }
 
   // Rows queued without the dialog, for the tests of Delete and Clear.
   void QueueWithoutDialog(const std::vector<std::string>& paths) {

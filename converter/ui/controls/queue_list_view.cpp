@@ -104,7 +104,12 @@ int QueueListView::selectedRow() const {
   return first;
 }
 
-void QueueListView::deleteRow(int position) { delete row(position); }
+void QueueListView::deleteRow(int position) {
+  delete row(position);
+  // Qt hands the selection on to a neighbour of the deleted row; the queue
+  // leaves none, so a second Delete removes nothing the user did not pick.
+  clearSelection();
+}
 
 void QueueListView::deleteAllRows() { clear(); }
 

@@ -34,6 +34,7 @@ class QueueListView : public QTreeWidget {
   int rowIcon(int row) const;
   // The first selected row, -1 when none is selected.
   int selectedRow() const;
+  // Leaves no row selected.
   void deleteRow(int row);
   void deleteAllRows();
 
