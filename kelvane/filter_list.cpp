@@ -19,6 +19,14 @@ std::vector<std::string> ItemsOfList(std::string_view filterList) {
   return items;
 }
 
+// Windows matches "*.*" (and "*.**") against every name, a name without a
+// dot included; Qt would insist on the dot.
+std::string PatternForQt(const std::string& pattern) {
+  const bool everyName = pattern.rfind("*.*", 0) == 0 &&
+                         pattern.find_first_not_of('*', 3) == std::string::npos;
+  return everyName ? "*" : pattern;
+}
+
 std::string PatternsSeparatedByBlanks(const std::string& patterns) {
   std::string joined;
   std::size_t start = 0;
@@ -27,7 +35,7 @@ std::string PatternsSeparatedByBlanks(const std::string& patterns) {
     if (end == std::string::npos) end = patterns.size();
     if (end > start) {
       if (!joined.empty()) joined += ' ';
-      joined += patterns.substr(start, end - start);
+      joined += PatternForQt(patterns.substr(start, end - start));
     }
     start = end + 1;
   }

@@ -14,7 +14,8 @@ std::string FilterListFromText(std::string_view filter);
 
 // Reads a filter list (items separated by one NUL, ended by two) as
 // description/pattern pairs and gives each pair as a name filter of the form
-// "description (pattern1 pattern2)". A description without a pattern list,
+// "description (pattern1 pattern2)", with "*.*" and "*.**" read as Windows
+// reads them: every name. A description without a pattern list,
 // which can only come last, offers nothing to choose by and is left out.
 std::vector<std::string> NameFiltersFromList(std::string_view filterList);
 

@@ -37,6 +37,9 @@ bool RunDialog(std::uint32_t hwndOwner, std::string_view title, std::string_view
   QFileDialog dialog(owner, FromUtf8(title), FromUtf8(initialDir));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  // The type list shows each description as the caller wrote it, without
+  // the patterns appended a second time.
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   QStringList nameFilters;
   for (const std::string& nameFilter : NameFiltersFromList(filterList)) {
     nameFilters << FromUtf8(nameFilter);

@@ -77,7 +77,7 @@ TEST_F(DialogExport, DialogGetsOwnerTitleFolderAndFilters) {
   EXPECT_EQ(seenOwner, &owner);
   EXPECT_EQ(seenTitle.toStdString(), "添加视频文件");
   EXPECT_EQ(seenFolder.toStdString(), std::filesystem::canonical(videos_.path()).string());
-  EXPECT_EQ(seenFilters, QStringList({"视频文件 (*.avi *.mkv *.mp4)", "所有文件 (*.*)"}));
+  EXPECT_EQ(seenFilters, QStringList({"视频文件 (*.avi *.mkv *.mp4)", "所有文件 (*)"}));
   EXPECT_EQ(seenMode, QFileDialog::ExistingFiles);
 }
 

@@ -27,8 +27,10 @@ TEST(FilterList, ConversionIsByteWiseEvenAfterAStrayLeadByte) {
 }
 
 TEST(NameFilters, PairsBecomeDescriptionWithBlankSeparatedPatterns) {
-  const std::vector<std::string> expected = {"视频 (*.avi *.mkv)", "所有文件 (*.*)"};
-  EXPECT_EQ(NameFiltersFromList(FilterListFromText("视频|*.avi;*.mkv|所有文件|*.*")), expected);
+  const std::vector<std::string> expected = {"视频 (*.avi *.mkv)", "所有文件 (*)", "全部 (*)",
+                                             "点 (*.*x)"};
+  EXPECT_EQ(NameFiltersFromList(FilterListFromText("视频|*.avi;*.mkv|所有文件|*.*|全部|*.**|点|*.*x")),
+            expected);
 }
 
 TEST(NameFilters, DescriptionWithoutPatternsOffersNothing) {
