@@ -3,8 +3,8 @@
 # converter (offscreen) with starting the encoder directly on the same
 # command lines. The run should stay within 3% of the direct time.
 #   benchmarks/run_overhead.sh [build folder] [rounds]   (defaults: build, 4)
-# Rounds alternate which side goes first.
-# Ends any running "quorbel.exe" of this user, as the converter does.
+# Rounds alternate which side goes first. Runs in a private PID namespace
+# where it can, so its ending of "quorbel.exe" reaches no other encoder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
@@ -28,7 +28,7 @@ total_direct=0
 for ((round = 1; round <= rounds; round++)); do
   order=()
   ((round % 2 == 0)) && order=(--direct-first)
-  line="$(QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" \
+  line="$(QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$root/scripts/isolated.sh" \
     "$program" "${order[@]}" "$work/out" "$work/first.mp4" "$work/second.mp4" "$work/third.mp4")"
   echo "round $round: $line"
   total_run="$(awk -v a="$total_run" -v b="$(awk '{print $2}' <<<"$line")" 'BEGIN{print a+b}')"

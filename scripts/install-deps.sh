@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when
-# they are missing. Uses sudo when not run as root.
+# they are missing. Uses sudo when not run as root; with neither, names the
+# missing packages and the command that installs them, and fails.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libpng-dev libjpeg-dev libgif-dev
-  mencoder ffmpeg
+  mencoder ffmpeg xdg-utils
   libgtest-dev libbenchmark-dev
   fonts-wqy-microhei
 )
@@ -19,7 +20,15 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 sudo=()
-[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+if [[ $(id -u) -ne 0 ]]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Missing Debian packages: ${missing[*]}" >&2
+    echo "Install them with (root's password):" >&2
+    echo "  su -c 'apt-get update && apt-get install -y --no-install-recommends ${missing[*]}'" >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
