@@ -10,7 +10,7 @@
 #include "assets/assets.h"
 #include "engine/run_state.h"
 #include "platform/fatal_error.h"
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 #include "platform/program_folder.h"
 #include "ui/main_window.h"
 

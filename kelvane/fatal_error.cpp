@@ -1,11 +1,6 @@
 #include "fatal_error.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QString>
-
-#include <cstdio>
-#include <cstdlib>
+#include "fatal_box.h"
 
 namespace corvanta::kelvane {
 
@@ -18,16 +13,7 @@ std::string FatalErrorText(const std::string& detail) {
 }
 
 void ExitWithFatalError(const std::string& detail) {
-  const std::string text = FatalErrorText(detail);
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8("错误"), QString::fromStdString(text),
-                    QMessageBox::Ok);
-    box.exec();
-  } else {
-    std::fputs(text.c_str(), stderr);
-  }
-  std::fflush(nullptr);
-  std::_Exit(-1);
+  ShowFatalBoxAndExit("错误", FatalErrorText(detail));
 }
 
 }  // namespace corvanta::kelvane

@@ -15,7 +15,7 @@
 #include <QStyleFactory>
 
 #include "assets/assets.h"
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 #include "ui/colorref.h"
 #include "ui/fonts.h"
 #include "ui/format_chooser.h"

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 #include "test_gif.h"
 
 namespace corvanta {

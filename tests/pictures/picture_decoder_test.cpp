@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "assets/assets.h"
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace corvanta {
 namespace {

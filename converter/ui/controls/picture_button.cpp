@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace corvanta {
 namespace {

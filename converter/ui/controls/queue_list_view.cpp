@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "assets/assets.h"
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 #include "ui/colorref.h"
 
 namespace corvanta {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace corvanta {
 

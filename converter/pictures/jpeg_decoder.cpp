@@ -5,7 +5,7 @@
 
 #include <jpeglib.h>
 
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace corvanta {
 

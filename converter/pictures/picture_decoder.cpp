@@ -1,4 +1,4 @@
-#include "platform/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 #include <algorithm>
 #include <array>
