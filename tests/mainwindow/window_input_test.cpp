@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdlib>
+#include <string>
+
 #include "common/application.h"
 #include "mouse_events.h"
 #include "shown_main_window.h"
@@ -84,11 +87,24 @@ TEST_F(WindowInput, ProgressWritesReachTheBarAndThePercentLabel) {
   EXPECT_EQ(window->标签2->text(), QStringLiteral("50%"));
 }
 
+// The window with a queue of three and its middle row selected, which must
+// stand out from the rows around it.
 TEST_F(WindowInput, Screenshot) {
-  window->超级列表框1->appendRow("1");
-  window->超级列表框1->setCellText(0, 1, "示例视频.avi");
-  window->超级列表框1->setCellText(0, 2, "12.5 MB");
-  window->超级列表框1->setCellText(0, 3, "等待");
+  QueueListView& list = *window->超级列表框1;
+  for (const char* name : {"示例视频.avi", "第二个视频.mkv", "third.mp4"}) {
+    const int row = list.appendRow(std::to_string(list.rowCount() + 1));
+    list.setCellText(row, 1, name);
+    list.setCellText(row, 3, "等待");
+  }
+  list.setCellText(0, 2, "12.5 MB");
+  list.setCurrentItem(list.topLevelItem(1));
+  const QImage rows = list.viewport()->grab().toImage();
+  // A spot in the empty output-size column of each row.
+  auto shade = [&](int row) {
+    return qGray(rows.pixel(590, list.visualItemRect(list.topLevelItem(row)).center().y()));
+  };
+  EXPECT_GT(std::abs(shade(1) - shade(0)), 50);
+  EXPECT_EQ(shade(0), shade(2));
   const QPixmap shot = window->grab();
   EXPECT_EQ(shot.size(), QSize(797, 461));
   EXPECT_TRUE(shot.save(QStringLiteral(CORVANTA_SCREENSHOT_PATH)));

@@ -1,5 +1,9 @@
 #include "ui/controls/queue_list_view.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QApplication>
 #include <QHeaderView>
 #include <QPixmap>
 
@@ -22,6 +26,24 @@ struct Column {
 constexpr Column kColumns[QueueListView::kColumnCount] = {
     {"NO", 50}, {"文件位置", 320}, {"输入大小", 100}, {"状态", 80}, {"输出大小", 85}, {"kh", 1},
 };
+
+// Relative luminance and contrast ratio as WCAG defines them.
+double Luminance(const QColor& color) {
+  auto linear = [](double channel) {
+    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+         0.0722 * linear(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast a user interface part needs against its surroundings.
+constexpr double kSelectionContrast = 3.0;
 
 }  // namespace
 
@@ -47,6 +69,7 @@ QueueListView::QueueListView(QWidget* parent) : QTreeWidget(parent) {
   for (int i = 0; i < kIconCount; ++i) {
     icons_[i] = QIcon(QPixmap::fromImage(DecodePicture(assets::RowIcon(i))));
   }
+  paintSelection();
 }
 
 QTreeWidgetItem* QueueListView::row(int position) const {
@@ -123,6 +146,7 @@ void QueueListView::setTextColor(std::uint32_t colorref) {
 void QueueListView::setTextBackground(std::uint32_t colorref) {
   textBackground_ = colorref;
   for (int i = 0; i < topLevelItemCount(); ++i) paintTextBackground(topLevelItem(i));
+  paintSelection();
 }
 
 void QueueListView::setBackground(std::uint32_t colorref) {
@@ -130,6 +154,25 @@ void QueueListView::setBackground(std::uint32_t colorref) {
   QPalette colours = palette();
   colours.setColor(QPalette::Base, ColorFromRef(colorref));
   colours.setColor(QPalette::Window, ColorFromRef(colorref));
+  setPalette(colours);
+}
+
+void QueueListView::paintSelection() {
+  // The selected row shows the platform's highlight with its highlighted
+  // text. A highlight too close to the rows' own colour to tell the row
+  // apart (Fusion's blue nearly is the queue's) is shaded away from it.
+  const QColor rows = ColorFromRef(textBackground_);
+  const bool lightRows = Luminance(rows) > 0.18;
+  QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+  for (int step = 0; step < 20 && Contrast(highlight, rows) < kSelectionContrast; ++step) {
+    highlight = lightRows ? highlight.darker(115) : highlight.lighter(115);
+  }
+  QPalette colours = palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    colours.setColor(group, QPalette::Highlight, highlight);
+    colours.setColor(group, QPalette::HighlightedText,
+                     QApplication::palette().color(group, QPalette::HighlightedText));
+  }
   setPalette(colours);
 }
 

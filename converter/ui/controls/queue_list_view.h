@@ -49,6 +49,7 @@ class QueueListView : public QTreeWidget {
  private:
   QTreeWidgetItem* row(int position) const;
   void paintTextBackground(QTreeWidgetItem* item) const;
+  void paintSelection();
 
   std::uint32_t textColor_ = 0;
   std::uint32_t textBackground_ = 0xFFFFFF;
