@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/text_between.h"
+#include "text/text_between.h"
 #include "text/text_search.h"
 #include "text/text_to_integer.h"
 

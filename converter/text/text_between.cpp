@@ -1,4 +1,4 @@
-#include "engine/text_between.h"
+#include "text/text_between.h"
 
 #include "text/text_search.h"
 
