@@ -1,8 +1,5 @@
 #include "platform/child_process.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,7 +9,7 @@
 #include <thread>
 #include <utility>
 
-extern char** environ;
+#include "platform/spawn_setup.h"
 
 namespace corvanta {
 namespace {
@@ -40,53 +37,6 @@ void ReapInBackground(pid_t pid) {
     // Without a thread the child is left for the system to collect at our exit.
   }
 }
-
-class SpawnSetup {
- public:
-  SpawnSetup() {
-    posix_spawn_file_actions_init(&actions_);
-    posix_spawnattr_init(&attributes_);
-  }
-  ~SpawnSetup() {
-    posix_spawnattr_destroy(&attributes_);
-    posix_spawn_file_actions_destroy(&actions_);
-  }
-  SpawnSetup(const SpawnSetup&) = delete;
-  SpawnSetup& operator=(const SpawnSetup&) = delete;
-
-  bool Prepare(const std::string& workingDirectory, int outputFd) {
-    bool ok = posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0) == 0;
-    if (outputFd >= 0) {
-      ok = ok && posix_spawn_file_actions_adddup2(&actions_, outputFd, 1) == 0;
-      ok = ok && posix_spawn_file_actions_adddup2(&actions_, outputFd, 2) == 0;
-    } else {
-      ok = ok && posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0) == 0;
-      ok = ok && posix_spawn_file_actions_adddup2(&actions_, 1, 2) == 0;
-    }
-    ok = ok && posix_spawn_file_actions_addclosefrom_np(&actions_, 3) == 0;
-    if (!workingDirectory.empty()) {
-      ok = ok && posix_spawn_file_actions_addchdir_np(&actions_, workingDirectory.c_str()) == 0;
-    }
-    // The child starts with default signal handling and nothing blocked,
-    // whatever this process did to its own (an ignored SIGPIPE, say).
-    sigset_t none;
-    sigset_t all;
-    sigemptyset(&none);
-    sigfillset(&all);
-    ok = ok && posix_spawnattr_setsigmask(&attributes_, &none) == 0;
-    ok = ok && posix_spawnattr_setsigdefault(&attributes_, &all) == 0;
-    ok = ok && posix_spawnattr_setflags(&attributes_,
-                                        POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
-    return ok;
-  }
-
-  const posix_spawn_file_actions_t* actions() const { return &actions_; }
-  const posix_spawnattr_t* attributes() const { return &attributes_; }
-
- private:
-  posix_spawn_file_actions_t actions_;
-  posix_spawnattr_t attributes_;
-};
 
 }  // namespace
 
@@ -133,12 +83,9 @@ ChildProcess ChildProcess::Start(const std::string& executablePath,
   argv.push_back(nullptr);
 
   SpawnSetup setup;
-  if (!setup.Prepare(workingDirectory, outputFd)) return child;
-  pid_t pid = 0;
-  if (posix_spawn(&pid, path.c_str(), setup.actions(), setup.attributes(), argv.data(),
-                  environ) != 0) {
-    return child;
-  }
+  if (!setup.Prepare(-1, outputFd, workingDirectory, false)) return child;
+  const pid_t pid = setup.Spawn(path.c_str(), argv.data());
+  if (pid <= 0) return child;
   child.pid_ = pid;
   // Close-on-exec is implied for a pidfd; -1 (an old kernel) only costs the
   // waiting side its wake-up on exit.
