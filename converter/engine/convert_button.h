@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/run_services.h"
 #include "engine/run_window.h"
 
 namespace corvanta {

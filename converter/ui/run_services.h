@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/run_window.h"
+#include "engine/run_services.h"
 
 namespace corvanta {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/queue_row.h"
+#include "engine/run_services.h"
 #include "engine/run_window.h"
 
 namespace corvanta::fakes {
