@@ -15,14 +15,18 @@
 #include <QStyleFactory>
 
 #include "assets/assets.h"
+#include "engine/convert_button.h"
 #include "pictures/picture_decoder.h"
+#include "ui/byte_array.h"
 #include "ui/colorref.h"
 #include "ui/fonts.h"
 #include "ui/format_chooser.h"
+#include "ui/main_window_run_adapter.h"
 #include "ui/output_folder.h"
 #include "ui/palette.h"
 #include "ui/queue_handlers.h"
 #include "ui/run_handlers.h"
+#include "ui/run_services.h"
 #include "ui/title_buttons.h"
 #include "ui/window_drag.h"
 
@@ -44,11 +48,6 @@ constexpr std::uint32_t kTextBackgroundBlue = ColorRef(35, 145, 200);
 constexpr std::uint32_t kListGrey = ColorRef(236, 236, 236);
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QByteArray ToByteArray(assets::Bytes bytes) {
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                    static_cast<qsizetype>(bytes.size()));
-}
 
 QPixmap Picture(assets::Bytes bytes) { return QPixmap::fromImage(DecodePicture(bytes)); }
 
@@ -101,6 +100,20 @@ QComboBox* MakeSettingList(QWidget* parent, const char* name, int x, int y, int 
   SetBackgroundColor(list, kSettingsBlue);
   SetTextColor(list, kBlack);
   return list;
+}
+
+// A framed one-line field on the settings blue that only the program writes,
+// its text at the left.
+EditBox* MakeReadOnlyField(QWidget* parent, const char* name, int x, int y, int width, int height,
+                           const QFont& font, std::uint32_t textColor) {
+  auto* field = Place(new EditBox(parent), name, x, y, width, height);
+  field->setReadOnly(true);
+  field->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  field->setFrame(true);
+  field->setFont(font);
+  SetTextColor(field, textColor);
+  SetBackgroundColor(field, kSettingsBlue);
+  return field;
 }
 
 PictureButton* MakePictureButton(QWidget* parent, const char* name, int x, int y, int width,
@@ -236,13 +249,8 @@ void MainWindow::CreateAudioSettings() {
   透明标签15 = MakeTransparentLabel(外形框1, "透明标签15", "", 224, 53, 64, 32);
   透明标签15->setFont(DefaultFaceFont(19, true));
 
-  组合框_格式 = Place(new EditBox(外形框1), "组合框_格式", 229, 54, 67, 24);
-  组合框_格式->setReadOnly(true);
-  组合框_格式->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  组合框_格式->setFrame(true);
-  组合框_格式->setFont(FaceFont("宋体", 19, true));
-  SetTextColor(组合框_格式, kDeepBlue);
-  SetBackgroundColor(组合框_格式, kSettingsBlue);
+  组合框_格式 = MakeReadOnlyField(外形框1, "组合框_格式", 229, 54, 67, 24, FaceFont("宋体", 19, true),
+                                  kDeepBlue);
 
   按钮1 = Place(new QPushButton(Text("▼"), 外形框1), "按钮1", 295, 54, 20, 24);
   按钮1->setFont(FaceFont("宋体", 10, false));
@@ -275,13 +283,8 @@ void MainWindow::CreateOutputRow() {
   透明标签13->setFont(DefaultFaceFont(16, false));
   SetTextColor(透明标签13, kBlue);
 
-  编辑框_目录 = Place(new EditBox(this), "编辑框_目录", 52, 391, 316, 24);
-  编辑框_目录->setReadOnly(true);
-  编辑框_目录->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  编辑框_目录->setFrame(true);
-  编辑框_目录->setFont(FaceFont("微软雅黑", 14, true));
-  SetTextColor(编辑框_目录, kRed);
-  SetBackgroundColor(编辑框_目录, kSettingsBlue);
+  编辑框_目录 = MakeReadOnlyField(this, "编辑框_目录", 52, 391, 316, 24,
+                                  FaceFont("微软雅黑", 14, true), kRed);
 
   按钮_目录 = MakePictureButton(this, "按钮_目录", 370, 396, 42, 21, assets::FolderNormal(),
                                 assets::FolderHover());
@@ -358,7 +361,13 @@ void MainWindow::BindEvents() {
   connect(按钮_添加, &QAbstractButton::clicked, this, [this] { OnAddButtonClick(*this); });
   connect(按钮_删除, &QAbstractButton::clicked, this, [this] { OnDeleteButtonClick(*this); });
   connect(按钮_清空, &QAbstractButton::clicked, this, [this] { OnClearButtonClick(*this); });
-  connect(按钮_转换, &QAbstractButton::clicked, this, [this] { OnConvertButtonClick(*this); });
+  // The whole run happens inside this click; a stop or a nested start
+  // arrives as another click while the encoder is being waited for.
+  connect(按钮_转换, &QAbstractButton::clicked, this, [this] {
+    MainWindowRunAdapter runWindow(*this);
+    ProductionRunServices services;
+    OnConvertButtonClick(runWindow, services, CarriedConvertFaces());
+  });
   connect(按钮_目录, &QAbstractButton::clicked, this, [this] { OnChooseOutputDirClick(*this); });
   connect(按钮_打开目录, &QAbstractButton::clicked, this, [this] { OnOpenOutputDirClick(*this); });
   connect(按钮5, &QAbstractButton::clicked, this, [this] { OnHelpButtonClick(*this); });

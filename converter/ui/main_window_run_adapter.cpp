@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "ui/byte_array.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 
@@ -27,11 +28,6 @@ QComboBox* SettingListOf(MainWindow& window, RunWindow::SettingList list) {
 
 std::vector<unsigned char> BytesOf(const QByteArray& picture) {
   return std::vector<unsigned char>(picture.begin(), picture.end());
-}
-
-QByteArray PictureOf(PictureBytes picture) {
-  return QByteArray(reinterpret_cast<const char*>(picture.data()),
-                    static_cast<qsizetype>(picture.size()));
 }
 
 }  // namespace
@@ -77,11 +73,11 @@ std::vector<unsigned char> MainWindowRunAdapter::ConvertHoverPicture() {
 }
 
 void MainWindowRunAdapter::SetConvertNormalPicture(PictureBytes picture) {
-  window_.按钮_转换->setNormalPicture(PictureOf(picture));
+  window_.按钮_转换->setNormalPicture(ToByteArray(picture));
 }
 
 void MainWindowRunAdapter::SetConvertHoverPicture(PictureBytes picture) {
-  window_.按钮_转换->setHoverPicture(PictureOf(picture));
+  window_.按钮_转换->setHoverPicture(ToByteArray(picture));
 }
 
 void MainWindowRunAdapter::SetAddEnabled(bool enabled) { window_.按钮_添加->setEnabled(enabled); }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/run_window.h"
+
 namespace corvanta {
 
 class MainWindow;
 
-// The Convert button's click: starts a run, or asks a running one to stop.
-void OnConvertButtonClick(MainWindow& window);
+// The Convert button's faces as the pictures the program carries.
+ConvertFaces CarriedConvertFaces();
 // Each tick of the elapsed-time timer during a run.
 void OnElapsedTimerTick(MainWindow& window);
 
