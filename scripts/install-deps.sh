@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libpng-dev libjpeg-dev libgif-dev
+  qt6-translations-l10n
   mencoder ffmpeg xdg-utils
   libgtest-dev libbenchmark-dev
   fonts-wqy-microhei

@@ -30,11 +30,12 @@ TEST(Messages, WelcomeIsOneLineWithOneBlankBeforeThanks) {
             std::string("欢迎你使用【Corvanta】如有任何问题请加") + kContact + "反馈 谢谢多多支持");
 }
 
-TEST(Messages, FatalBindingMessageNamesLibraryAndExport) {
+TEST(Messages, FatalMessagesOfTheBindingAndOfTheStartWindow) {
   const auto fatal = FatalError(MissingExportDetail("kelvane.dll", "zhaui"));
   EXPECT_EQ(fatal.caption, "错误");
   EXPECT_EQ(fatal.text,
             "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“kelvane.dll”中的输出命令“zhaui”\r\n");
+  EXPECT_EQ(FatalError(kStartWindowFailure).text, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
 }
 
 }  // namespace

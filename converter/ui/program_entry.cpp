@@ -1,0 +1,62 @@
+#include "ui/program_entry.h"
+
+#include <cstdlib>
+#include <exception>
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QTranslator>
+
+#include "assets/assets.h"
+#include "engine/run_state.h"
+#include "pictures/picture_decoder.h"
+#include "platform/fatal_error.h"
+#include "platform/program_folder.h"
+#include "text/messages.h"
+#include "ui/main_window.h"
+
+namespace corvanta {
+namespace {
+
+// Qt's own dialogs (the open and folder dialogs, the buttons of every box)
+// speak the desktop's language, as the system's dialogs do. Without a
+// translation for it they stay English.
+void LoadQtTranslations(QApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+}
+
+}  // namespace
+
+// Relative file names (the encoder, the utility library) refer to the
+// program's own folder. The exit routine releases the setting texts however
+// the program ends, by its close button or after its last window closed.
+int ProgramEntry(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  LoadQtTranslations(application);
+  // Windows without an icon of their own (the done window) show this one.
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DecodePicture(assets::WindowIcon()))));
+  QDir::setCurrent(QString::fromStdString(ProgramFolder()));
+  std::atexit(FreeGlobalTexts);
+
+  std::unique_ptr<MainWindow> window;
+  try {
+    window = std::make_unique<MainWindow>();
+  } catch (const std::exception&) {
+    StopWithFatalError(kStartWindowFailure);
+  }
+  window->show();
+  QApplication::setQuitOnLastWindowClosed(true);
+  application.exec();
+  return 0;
+}
+
+}  // namespace corvanta

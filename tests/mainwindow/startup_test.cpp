@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <unistd.h>
+
+#include "platform/program_folder.h"
+#include "ui/main_window.h"
+#include "ui/program_entry.h"
+
+namespace corvanta {
+namespace {
+
+// Runs inside the program as soon as its application object exists: waits
+// for the main window, tells what the start-up left behind, then closes the
+// window as a user would. A message loop that outlives the close ends the
+// process with 3.
+void CloseTheMainWindowOnceShown() {
+  auto* poll = new QTimer(QCoreApplication::instance());
+  QObject::connect(poll, &QTimer::timeout, [poll] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* window = qobject_cast<MainWindow*>(top);
+      if (window == nullptr || !window->isVisible()) continue;
+      poll->stop();
+      std::fprintf(stderr, "%s folder, %s\n",
+                   QDir::currentPath().toStdString() == ProgramFolder() ? "own" : "other",
+                   qPrintable(QCoreApplication::translate("QFileDialog", "Look in:")));
+      window->close();
+      QTimer::singleShot(3000, [] { std::_Exit(3); });
+      return;
+    }
+  });
+  poll->start(10);
+}
+
+// The program as started from a Chinese desktop, ending the (forked) test
+// process with the program's exit code.
+[[noreturn]] void RunTheProgram() {
+  setenv("LANG", "zh_CN.UTF-8", 1);
+  unsetenv("LC_ALL");
+  unsetenv("LC_MESSAGES");
+  qAddPreRoutine(CloseTheMainWindowOnceShown);
+  char name[] = "converter";
+  char* argv[] = {name, nullptr};
+  int argc = 1;
+  std::exit(ProgramEntry(argc, argv));
+}
+
+TEST(StartUp, RunsInItsOwnFolderSpeaksTheDesktopsLanguageAndEndsWithZeroOnClose) {
+  ASSERT_EQ(chdir("/"), 0);
+  EXPECT_EXIT(RunTheProgram(), ::testing::ExitedWithCode(0), "own folder, 查找范围");
+}
+
+}  // namespace
+}  // namespace corvanta
