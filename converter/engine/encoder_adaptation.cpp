@@ -22,15 +22,22 @@ std::size_t FindOption(const Arguments& arguments, std::string_view option,
   return arguments.size();
 }
 
-// MEncoder's own AVI demuxer shows the picture of the last full chunk for
-// ever once it meets a video chunk of size 0 (ffmpeg's muxer writes one as
-// the second chunk, capture tools write them for dropped frames, MEncoder
-// itself writes them where -ofps repeats a frame): the output is one frozen
-// picture. FFmpeg's demuxer plays such files, but loses frames of other AVIs
-// (H.264 ones), so it is chosen only for the files that need it.
+// MEncoder's own AVI demuxer shows one picture for ever once it meets a video
+// chunk of size 0 (ffmpeg's muxer writes one as the second chunk, capture
+// tools write them for dropped frames, MEncoder itself writes one wherever
+// -ofps repeats a frame): the output is a single frozen picture. FFmpeg's
+// demuxer reads such files, but it hands over only decoding times, and
+// without presentation times this build closes up the gaps, so the video
+// comes out up to a quarter shorter than its audio. "genpts" has FFmpeg make
+// the presentation times, and a larger -mc (the most A-V correction per
+// frame) lets the repeats fill a gap at once; the default fills too little of
+// it and the video still comes out about a tenth short. FFmpeg's
+// demuxer loses frames of AVIs without empty chunks (H.264 ones), so it is
+// chosen only for the files that need it.
 void ChooseLavfDemuxer(Arguments& arguments) {
   if (arguments.empty()) return;
-  arguments.insert(arguments.begin() + 1, {"-demuxer", "lavf"});
+  arguments.insert(arguments.begin() + 1,
+                   {"-demuxer", "lavf", "-lavfdopts", "o=fflags=+genpts", "-mc", "0.1"});
 }
 
 // FFmpeg 5.1's mp2 encoder refuses the channel layout that this MEncoder

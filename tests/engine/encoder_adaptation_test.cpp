@@ -73,7 +73,8 @@ TEST(EncoderAdaptation, AviWithAnEmptyVideoChunkIsReadByFfmpegsDemuxer) {
   const Arguments arguments = Split(BuildAudioOptions("MP3", "22050", "320:240", "30", "32"),
                                     BuildVideoOptions("x264", "500"));
   Arguments expected = arguments;
-  expected.insert(expected.begin() + 1, {"-demuxer", "lavf"});
+  expected.insert(expected.begin() + 1,
+                  {"-demuxer", "lavf", "-lavfdopts", "o=fflags=+genpts", "-mc", "0.1"});
   EXPECT_EQ(Adapt(arguments, true), expected);
   EXPECT_EQ(Adapt({}, true), Arguments{});
 }

@@ -1,0 +1,51 @@
+// Converts one file the way a run converts a queue row: the settings become
+// the command line, the command line the carried encoder's arguments, and
+// RunEncoder runs the carried encoder on them. Driven by encoder_matrix.sh.
+// Usage: encoder_matrix_convert <program folder> <input> <output>
+//          <video codec> <frame rate> <audio codec> <audio bitrate> <sample rate>
+// The video bitrate and resolution stay at the window's first items.
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+
+#include "carried_encoder/carried_encoder.h"
+#include "engine/command_line.h"
+#include "engine/encoder_adaptation.h"
+#include "engine/encoder_run.h"
+
+namespace {
+
+class SilentDisplay : public corvanta::ProgressDisplay {
+ public:
+  void SetBarLeft(int) override {}
+  void SetBarWidth(int) override {}
+  void SetBarColor(std::uint32_t) override {}
+  void SetPercentText(const std::string&) override {}
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 9) {
+    std::fprintf(stderr,
+                 "usage: %s <program folder> <input> <output> <video codec> <frame rate> "
+                 "<audio codec> <audio bitrate> <sample rate>\n",
+                 argv[0]);
+    return 2;
+  }
+  QCoreApplication app(argc, argv);
+  const std::string encoder = corvanta::EncoderPath(argv[1]);
+  corvanta::EnsureEncoderFile(encoder);
+  const std::string audio =
+      corvanta::BuildAudioOptions(argv[6], argv[8], "320:240", argv[5], argv[7]);
+  const std::string video = corvanta::BuildVideoOptions(argv[4], "500");
+  const std::string line = corvanta::BuildCommandLine(argv[2], audio, video, argv[3]);
+  for (const std::string& argument : corvanta::CarriedEncoderArguments(line)) {
+    std::printf("%s ", argument.c_str());
+  }
+  std::printf("\n");
+  std::fflush(stdout);
+  SilentDisplay display;
+  corvanta::RunEncoder(encoder, line, display);
+  return 0;
+}
