@@ -65,25 +65,24 @@ for codec in XVID x264 Divx mpeg1; do
   run_convert "$work/in/avi-mjpeg-pcm.avi" "$work/in/own-$codec.avi" "$codec" 30 MP3 128 44100
 done
 
-distinct_frames() {
-  ffmpeg -loglevel error -i "$1" -map 0:v:0 -f framemd5 - 2>/dev/null |
-    awk -F, '!/^#/ { print $NF }' | sort -u | wc -l
-}
-
-# The video's length: its stream's, else the file's, else where its last
-# decoded picture ends.
-video_seconds() {
-  local value
-  value="$(ffprobe -v error -select_streams v:0 -show_entries stream=duration -of csv=p=0 "$1" 2>/dev/null | head -n1 | cut -d, -f1)"
-  [[ -z "$value" || "$value" == "N/A" ]] &&
-    value="$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$1" 2>/dev/null | head -n1 | cut -d, -f1)"
-  if [[ -z "$value" || "$value" == "N/A" ]]; then
-    value="$(ffmpeg -loglevel error -i "$1" -map 0:v:0 -f framemd5 - 2>/dev/null | awk -F'[ ,/]+' '
-      /^#tb 0:/ { num = $3; den = $4 }
-      !/^#/ { end = $3 + $4 }
-      END { printf "%.3f", den ? end * num / den : 0 }')"
+# "<different pictures> <seconds>" of a file's video. An AVI's length is its
+# count of video chunks (repeats included) times the frame time, as ffprobe
+# reports it; other containers store it in different ways (ASF counts its
+# preroll), so their length runs from the first decoded picture's start to
+# the last one's end.
+video_facts() {
+  local avi_seconds=""
+  if [[ "$(ffprobe -v error -show_entries format=format_name -of csv=p=0 "$1" 2>/dev/null)" == avi ]]; then
+    avi_seconds="$(ffprobe -v error -select_streams v:0 -show_entries stream=duration -of csv=p=0 "$1" | cut -d, -f1)"
   fi
-  echo "$value"
+  ffmpeg -loglevel error -i "$1" -map 0:v:0 -f framemd5 - 2>/dev/null | awk -F'[ ,/]+' -v avi="$avi_seconds" '
+    /^#tb 0:/ { num = $3; den = $4 }
+    /^#/ { next }
+    { if (!started) { first = $3; started = 1 }; end = $3 + $4; hashes[$NF] = 1; n++ }
+    END {
+      distinct = 0; for (h in hashes) distinct++
+      printf "%d %.3f\n", distinct, avi != "" ? avi : (n && den) ? (end - first) * num / den : 0
+    }'
 }
 
 stream_kinds() {
@@ -102,22 +101,22 @@ refused() {  # video rate audio bitrate samplerate
 
 declare -A input_frames input_seconds
 passed=0 refusals=0 failures=0 count=0
-printf '%-22s %-6s %-6s %-4s %4s %6s %11s %15s %-11s %s\n' input video fps audio kbit Hz \
-  "frames" "video s" streams result
+printf '%-22s %-6s %-6s %-4s %4s %6s %-7s %11s %15s %-11s %s\n' input video fps audio kbit Hz \
+  demuxer "frames" "video s" streams result
 check() {  # input video rate audio bitrate samplerate
   local input="$1" name
   name="$(basename "$input")"
   if [[ -z "${input_frames[$name]:-}" ]]; then
-    input_frames[$name]="$(distinct_frames "$input")"
-    input_seconds[$name]="$(video_seconds "$input")"
+    read -r "input_frames[$name]" "input_seconds[$name]" < <(video_facts "$input")
   fi
   count=$((count + 1))
   local output="$work/out/$count.MP4"
   run_convert "$input" "$output" "$2" "$3" "$4" "$5" "$6"
+  local demuxer=own
+  grep -q -- "-demuxer lavf" "$work/arguments.txt" && demuxer=ffmpeg
   local frames=0 length=0 kinds=none
   if [[ -s "$output" ]]; then
-    frames="$(distinct_frames "$output")"
-    length="$(video_seconds "$output")"
+    read -r frames length < <(video_facts "$output")
     kinds="$(stream_kinds "$output")"
   fi
   # Every input shows at most 25 different pictures a second and every
@@ -131,8 +130,8 @@ check() {  # input video rate audio bitrate samplerate
     else result="refused by the codec"; refusals=$((refusals + 1)); fi
   elif ((ok)); then result=pass; passed=$((passed + 1))
   else result=FAIL; failures=$((failures + 1)); fi
-  printf '%-22s %-6s %-6s %-4s %4s %6s %5s/%-5s %7.2f/%-7.2f %-11s %s\n' "$name" "$2" "$3" "$4" "$5" "$6" \
-    "$frames" "${input_frames[$name]}" "$length" "${input_seconds[$name]}" "$kinds" "$result"
+  printf '%-22s %-6s %-6s %-4s %4s %6s %-7s %5s/%-5s %7.2f/%-7.2f %-11s %s\n' "$name" "$2" "$3" "$4" "$5" \
+    "$6" "$demuxer" "$frames" "${input_frames[$name]}" "$length" "${input_seconds[$name]}" "$kinds" "$result"
   rm -f "$output"
 }
 
