@@ -10,7 +10,9 @@
 #   benchmarks/encoder_matrix.sh [build folder] [clip seconds]   (defaults: build, 10)
 # Prints one line per conversion and exits non-zero when a combination that
 # the codecs allow fails, or one they refuse passes.
-# Ends any running "quorbel.exe" of this user, as the converter does.
+# Each conversion runs in a private PID namespace where one can be made (see
+# scripts/isolated.sh); elsewhere it ends any running "quorbel.exe" of this
+# user, as the converter does.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
@@ -56,7 +58,7 @@ make_input clip.f4v -c:v libx264 -c:a aac -f mp4
 make_input clip.dat -c:v mpeg1video -c:a mp2 -f mpeg
 
 run_convert() {  # input output video rate audio bitrate samplerate
-  "$convert" "$work/program" "$@" >"$work/arguments.txt" 2>/dev/null || true
+  "$root/scripts/isolated.sh" "$convert" "$work/program" "$@" >"$work/arguments.txt" 2>/dev/null || true
 }
 
 # The converter's own AVI outputs, at a frame rate that repeats pictures
