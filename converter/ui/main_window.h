@@ -44,71 +44,79 @@ class MainWindow : public QWidget, public ProgressDisplay {
   // COLORREF (0x00BBGGRR) of the window's own background.
   std::uint32_t background() const;
 
-  // Title bar.
-  QLabel* 图片框1;
-  PictureButton* 按钮_转换4;
-  PictureButton* 按钮_转换3;
+  // On the window: the title bar.
+  QLabel* 图片框1;            // banner picture
+  PictureButton* 按钮_转换4;  // minimise button
+  PictureButton* 按钮_转换3;  // close button
 
-  // The queue, its frame and headings.
-  ShapeBox* 外形框2;
-  ShapeBox* 外形框5;
-  ShapeBox* 外形框6;
-  ShapeBox* 外形框7;
-  ShapeBox* 外形框4;
-  TransparentLabel* 透明标签4;
-  TransparentLabel* 透明标签9;
-  TransparentLabel* 透明标签10;
-  TransparentLabel* 透明标签14;
-  TransparentLabel* 透明标签12;
-  QueueListView* 超级列表框1;
-  PictureButton* 按钮_添加;
-  PictureButton* 按钮_删除;
-  PictureButton* 按钮_清空;
-  PictureButton* 按钮_转换;
+  // On the window: the queue, its headings and buttons.
+  ShapeBox* 外形框2;             // queue frame, behind the headings and the list
+  ShapeBox* 外形框4;             // separator between the "NO" and file-name headings
+  TransparentLabel* 透明标签4;   // "NO" heading
+  TransparentLabel* 透明标签9;   // file-name heading
+  TransparentLabel* 透明标签10;  // input-size heading
+  TransparentLabel* 透明标签14;  // status heading
+  TransparentLabel* 透明标签12;  // output-size heading
+  QueueListView* 超级列表框1;    // queue list
+  PictureButton* 按钮_添加;      // Add button
+  PictureButton* 按钮_删除;      // Delete button
+  PictureButton* 按钮_清空;      // Clear button
+  PictureButton* 按钮_转换;      // Convert button (start and stop faces)
 
-  // Video settings.
-  QLabel* 标签5;
-  ShapeBox* 外形框3;
-  TransparentLabel* 透明标签5;
-  QComboBox* 组合框_编码器;
-  TransparentLabel* 透明标签2;
-  QComboBox* 组合框_视频比特率;
-  TransparentLabel* 透明标签3;
-  QComboBox* 组合框_帧数;
-  TransparentLabel* 透明标签_分辨率;
-  QComboBox* 组合框_视频分辨率;
+  // Held by the queue frame 外形框2.
+  ShapeBox* 外形框5;  // separator between the file-name and input-size headings
+  ShapeBox* 外形框6;  // separator between the input-size and status headings
+  ShapeBox* 外形框7;  // separator between the status and output-size headings
 
-  // Audio settings and the output format.
-  QLabel* 标签4;
-  ShapeBox* 外形框1;
-  TransparentLabel* 透明标签8;
-  QComboBox* 组合框_音频编码器;
-  TransparentLabel* 透明标签6;
-  QComboBox* 组合框_音频比特率;
-  TransparentLabel* 透明标签7;
-  QComboBox* 组合框_音频采样率;
-  TransparentLabel* 透明标签11;
-  TransparentLabel* 透明标签15;
-  EditBox* 组合框_格式;
-  QPushButton* 按钮1;
-  FormatListView* 高级组合框;
+  // On the window: the video-settings frame and its title.
+  QLabel* 标签5;      // video-settings title
+  ShapeBox* 外形框3;  // video-settings frame
 
-  // Output folder, help and shutdown.
-  TransparentLabel* 透明标签13;
-  EditBox* 编辑框_目录;
-  PictureButton* 按钮_目录;
-  PictureButton* 按钮_打开目录;
-  PictureButton* 按钮5;
-  QCheckBox* 选择框1;
+  // Held by the video-settings frame 外形框3.
+  TransparentLabel* 透明标签5;        // video-codec label
+  QComboBox* 组合框_编码器;           // video-codec list
+  TransparentLabel* 透明标签2;        // video-bitrate label
+  QComboBox* 组合框_视频比特率;       // video-bitrate list
+  TransparentLabel* 透明标签3;        // frame-rate label
+  QComboBox* 组合框_帧数;             // frame-rate list
+  TransparentLabel* 透明标签_分辨率;  // resolution label
+  QComboBox* 组合框_视频分辨率;       // resolution list
 
-  // Progress and elapsed time.
-  TransparentLabel* 透明标签1;
-  ProgressBarLabel* 图片框_进度条;
-  TransparentLabel* 标签2;
-  QLabel* 透明标签16;
-  QLabel* 图片框2;
-  TimerControl* 时钟1;
-  CommonDialog* 通用对话框1;
+  // On the window: the audio-settings frame, its title and the format list.
+  QLabel* 标签4;               // audio-settings title
+  ShapeBox* 外形框1;           // audio-settings frame
+  FormatListView* 高级组合框;  // drop-down list of output formats, hidden until dropped
+
+  // Held by the audio-settings frame 外形框1.
+  TransparentLabel* 透明标签8;   // audio-codec label
+  QComboBox* 组合框_音频编码器;  // audio-codec list
+  TransparentLabel* 透明标签6;   // audio-bitrate label
+  QComboBox* 组合框_音频比特率;  // audio-bitrate list
+  TransparentLabel* 透明标签7;   // sample-rate label
+  QComboBox* 组合框_音频采样率;  // sample-rate list
+  TransparentLabel* 透明标签11;  // output-format label
+  TransparentLabel* 透明标签15;  // empty label behind the output-format field
+  EditBox* 组合框_格式;          // output-format field (read-only)
+  QPushButton* 按钮1;            // output-format drop button
+
+  // On the window: the output folder, help and shutdown.
+  TransparentLabel* 透明标签13;  // output-folder label
+  EditBox* 编辑框_目录;          // output-folder field (read-only)
+  PictureButton* 按钮_目录;      // choose-folder button
+  PictureButton* 按钮_打开目录;  // open-folder button
+  PictureButton* 按钮5;          // help button
+  QCheckBox* 选择框1;            // shut-down-when-done check box
+
+  // On the window: progress and elapsed time.
+  TransparentLabel* 透明标签1;      // progress label
+  ProgressBarLabel* 图片框_进度条;  // progress bar
+  TransparentLabel* 标签2;          // percentage label
+  QLabel* 透明标签16;               // elapsed-time label
+  QLabel* 图片框2;                  // decoration picture
+
+  // Not shown.
+  TimerControl* 时钟1;        // elapsed-time timer
+  CommonDialog* 通用对话框1;  // file dialog, never opened
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
