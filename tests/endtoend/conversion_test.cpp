@@ -77,6 +77,21 @@ TEST_F(ConversionRunTest, AviWithAnEmptyVideoChunkConvertsToMovingPictures) {
   ASSERT_GT(inputFrames, 0);
   const int outputFrames = DistinctVideoFrames(OutputPath("camera.MP4"));
   EXPECT_GE(outputFrames * 10, inputFrames * 9) << outputFrames << " of " << inputFrames;
+
+  // The converter's own AVI repeats frames for the new frame rate as empty
+  // chunks, so converting it again takes the same road.
+  const std::string own = InputPath("own.avi");
+  CopyFile(OutputPath("camera.MP4"), own);
+  ASSERT_TRUE(FileHoldsEmptyAviVideoChunk(own));
+  QueueFile(own);
+  QTemporaryDir again;
+  SetOutputFolder(again.path().toStdString());
+
+  ClickConvert();
+
+  EXPECT_EQ(Icon(1), 3);
+  const int againFrames = DistinctVideoFrames(again.path().toStdString() + "/own.MP4");
+  EXPECT_GE(againFrames * 10, inputFrames * 9) << againFrames << " of " << inputFrames;
 }
 
 TEST_F(ConversionRunTest, AfterAClickOnTheMiddleRowAndTwoDeletesTheOuterRowsAreConverted) {
