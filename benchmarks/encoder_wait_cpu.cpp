@@ -52,6 +52,8 @@ int main(int argc, char* argv[]) {
   std::printf("encoder CPU time   %8.3f s\n", encoder);
   std::printf("waiting side CPU   %8.3f s  (%.2f%% of wall time)\n", waiter,
               wall > 0 ? 100.0 * waiter / wall : 0.0);
-  std::printf("progress updates   %8d  (widest bar %d px)\n", display.updates, display.widest);
+  std::printf("progress updates   %8d  (widest bar %d px; %.1f us of waiting side each)\n",
+              display.updates, display.widest,
+              display.updates > 0 ? 1e6 * waiter / display.updates : 0.0);
   return 0;
 }

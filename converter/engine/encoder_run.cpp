@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "engine/command_line.h"
 #include "engine/encoder_adaptation.h"
@@ -34,6 +35,11 @@ bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
   std::uint32_t count = 0;
   std::uint32_t exitCode = 0;
   const bool started = child.started();
+  std::string chunk;
+  chunk.reserve(2 * kReadSize);
+  // The wait's event loop has handled every pending event just before this
+  // read, so another pass right after it would find nothing to do.
+  bool eventsJustHandled = false;
   for (;;) {
     pipe.PeekBytesAvailable(count);
     if (count == 0) {
@@ -42,15 +48,18 @@ bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
         // Nothing to read yet: sleep in the event loop instead of polling,
         // until output, the encoder's exit, or the end of its output.
         wait.Wait();
+        eventsJustHandled = true;
         continue;
       }
       return started && exitCode == 0;
     }
     std::array<char, kReadSize> buffer{};
     count = pipe.Read(buffer.data(), buffer.size());
-    ParseProgress(OutputChunkText(std::string_view(buffer.data(), count)), display);
+    OutputChunkText(std::string_view(buffer.data(), count), chunk);
+    ParseProgress(chunk, display);
     if (StopRequested == 1) return false;
-    ProcessPendingEvents();
+    if (!eventsJustHandled) ProcessPendingEvents();
+    eventsJustHandled = false;
   }
 }
 

@@ -2,16 +2,14 @@
 
 namespace corvanta {
 
-std::string OutputChunkText(std::string_view bytes) {
+void OutputChunkText(std::string_view bytes, std::string& text) {
   const std::size_t nul = bytes.find('\0');
   if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-  std::string text;
-  text.reserve(bytes.size() + bytes.size() / 8);
+  text.clear();
   for (const char byte : bytes) {
     if (byte == '\n') text.push_back('\r');
     text.push_back(byte);
   }
-  return text;
 }
 
 }  // namespace corvanta

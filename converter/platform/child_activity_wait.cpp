@@ -2,6 +2,8 @@
 
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -9,10 +11,12 @@
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
-#include <memory>
+#include <cstdint>
 
 namespace corvanta {
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 constexpr int kFallbackWakeMs = 20;
 
@@ -32,57 +36,152 @@ bool PollOnce(int pipeReadEnd, bool watchPipe, int exitNotifyFd, bool watchExit,
   return ready > 0 && watchPipe && watched[0].revents != 0;
 }
 
+int LoopLevel() { return static_cast<int>(QThread::currentThread()->loopLevel()); }
+
+void ArmTimer(int timerFd, int ms) {
+  itimerspec when{};
+  when.it_value.tv_sec = ms / 1000;
+  when.it_value.tv_nsec = static_cast<long>(ms % 1000) * 1000000L;
+  timerfd_settime(timerFd, 0, &when, nullptr);
+}
+
 }  // namespace
+
+// One event loop and one notifier per descriptor for the whole life of the
+// wait. A readable notifier fires on every pass of whichever loop runs until
+// the bytes are taken, so the pipe's notifier stays switched on only while
+// it fires straight inside our own loop, which then returns to the reader at
+// once. Fired anywhere else (a pass of pending events, a dialog's loop nested
+// in a handler) it is switched off until the next wait, or that loop would
+// spin. The exit stays readable for good once it has come, so its notifier
+// is switched off whenever it fires. Timeouts come from a timer descriptor,
+// which, unlike a QTimer, costs no allocation each time it is set.
+struct ChildActivityWait::EventLoopWatch {
+  EventLoopWatch(int pipeReadEnd, int exitNotifyFd)
+      : timerFd(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
+    if (pipeReadEnd >= 0) {
+      pipe = std::make_unique<QSocketNotifier>(pipeReadEnd, QSocketNotifier::Read);
+      QObject::connect(pipe.get(), &QSocketNotifier::activated, &loop, [this] {
+        pipeWoke = true;
+        if (LoopLevel() != ownLevel) pipe->setEnabled(false);
+        if (loop.isRunning()) loop.quit();
+      });
+    }
+    if (exitNotifyFd >= 0) {
+      exit = std::make_unique<QSocketNotifier>(exitNotifyFd, QSocketNotifier::Read);
+      QObject::connect(exit.get(), &QSocketNotifier::activated, &loop, [this] {
+        exit->setEnabled(false);
+        if (loop.isRunning()) loop.quit();
+      });
+    }
+    if (timerFd >= 0) {
+      timer = std::make_unique<QSocketNotifier>(timerFd, QSocketNotifier::Read);
+      QObject::connect(timer.get(), &QSocketNotifier::activated, &loop, [this] {
+        std::uint64_t expirations = 0;
+        if (read(timerFd, &expirations, sizeof expirations) < 0 && errno != EAGAIN) {
+          timer->setEnabled(false);
+        }
+        if (loop.isRunning()) loop.quit();
+      });
+    } else {
+      fallbackTimer.setSingleShot(true);
+      QObject::connect(&fallbackTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    }
+  }
+  ~EventLoopWatch() {
+    timer.reset();
+    if (timerFd >= 0) close(timerFd);
+  }
+  EventLoopWatch(const EventLoopWatch&) = delete;
+  EventLoopWatch& operator=(const EventLoopWatch&) = delete;
+
+  void StartTimer(int ms) {
+    if (timerFd >= 0) {
+      ArmTimer(timerFd, ms);
+    } else {
+      fallbackTimer.start(ms);
+    }
+  }
+  void StopTimer() {
+    if (timerFd >= 0) {
+      ArmTimer(timerFd, 0);
+    } else {
+      fallbackTimer.stop();
+    }
+  }
+
+  QEventLoop loop;
+  std::unique_ptr<QSocketNotifier> pipe;
+  std::unique_ptr<QSocketNotifier> exit;
+  int timerFd;
+  std::unique_ptr<QSocketNotifier> timer;
+  QTimer fallbackTimer;
+  bool pipeWoke = false;
+  int ownLevel = -1;  // the thread's loop level while our loop runs
+};
 
 ChildActivityWait::ChildActivityWait(int pipeReadEnd, int exitNotifyFd)
     : pipeReadEnd_(pipeReadEnd), exitNotifyFd_(exitNotifyFd), pipeEnded_(pipeReadEnd < 0) {}
 
-// A readable pipe with no byte in it has reached its end (all writers gone).
-void ChildActivityWait::NotePipeWake() {
+ChildActivityWait::~ChildActivityWait() = default;
+
+bool ChildActivityWait::PipeHasBytes() const {
   int available = 0;
-  if (ioctl(pipeReadEnd_, FIONREAD, &available) != 0 || available <= 0) pipeEnded_ = true;
+  return ioctl(pipeReadEnd_, FIONREAD, &available) == 0 && available > 0;
 }
 
 void ChildActivityWait::Wait() {
-  const bool watchPipe = !pipeEnded_;
   const bool watchExit = exitNotifyFd_ >= 0;
-  const int timeoutMs = watchExit ? -1 : kFallbackWakeMs;
-  bool pipeWoke = false;
-
-  if (InQtThread()) {
-    QEventLoop loop;
-    std::unique_ptr<QSocketNotifier> pipeNotifier;
-    std::unique_ptr<QSocketNotifier> exitNotifier;
-    if (watchPipe) {
-      pipeNotifier = std::make_unique<QSocketNotifier>(pipeReadEnd_, QSocketNotifier::Read);
-      // A notifier stays readable until the bytes are taken: switch it off
-      // at once, or it would fire again before the caller gets to read.
-      QObject::connect(pipeNotifier.get(), &QSocketNotifier::activated, &loop,
-                       [&loop, &pipeWoke, notifier = pipeNotifier.get()] {
-                         notifier->setEnabled(false);
-                         pipeWoke = true;
-                         loop.quit();
-                       });
-    }
-    if (watchExit) {
-      exitNotifier = std::make_unique<QSocketNotifier>(exitNotifyFd_, QSocketNotifier::Read);
-      QObject::connect(exitNotifier.get(), &QSocketNotifier::activated, &loop,
-                       [&loop, notifier = exitNotifier.get()] {
-                         notifier->setEnabled(false);
-                         loop.quit();
-                       });
-    }
-    if (timeoutMs >= 0) QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    // Once the application is quitting (its last window closed during a
-    // run), every event loop returns at once; sleeping outside Qt keeps the
-    // wait from spinning for the rest of the run.
-    if (loop.exec() < 0) {
-      pipeWoke = PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
-    }
-  } else {
-    pipeWoke = PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
+  bool watchPipe = !pipeEnded_;
+  int timeoutMs = watchExit ? -1 : kFallbackWakeMs;
+  const auto sinceOutput = Clock::now() - lastOutputWake_;
+  const bool paced = watchPipe && pacing_ && sinceOutput < kPipeWakeSpacing;
+  if (paced) {
+    watchPipe = false;
+    const auto rest = std::chrono::ceil<std::chrono::milliseconds>(kPipeWakeSpacing - sinceOutput);
+    timeoutMs = static_cast<int>(rest.count());
   }
-  if (pipeWoke) NotePipeWake();
+  const bool pipeWoke = InQtThread()
+                            ? WaitInEventLoop(watchPipe, timeoutMs)
+                            : PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
+  if (pipeWoke || paced) {
+    // Pacing starts when output wakes us twice within the spacing and lasts
+    // while each paced wake finds output; a child that writes slower is
+    // woken for by its pipe alone. A readable pipe with no byte in it has
+    // reached its end (all writers gone).
+    if (PipeHasBytes()) {
+      const auto now = Clock::now();
+      pacing_ = paced || now - lastOutputWake_ < kPipeWakeSpacing;
+      lastOutputWake_ = now;
+    } else {
+      pacing_ = false;
+      if (pipeWoke) pipeEnded_ = true;
+    }
+  }
+}
+
+bool ChildActivityWait::WaitInEventLoop(bool watchPipe, int timeoutMs) {
+  if (!watch_) {
+    watch_ = std::make_unique<EventLoopWatch>(pipeEnded_ ? -1 : pipeReadEnd_, exitNotifyFd_);
+  }
+  EventLoopWatch& watch = *watch_;
+  if (pipeEnded_) watch.pipe.reset();
+  if (watch.pipe) watch.pipe->setEnabled(watchPipe);
+  if (watch.exit) watch.exit->setEnabled(true);
+  if (timeoutMs >= 0) watch.StartTimer(timeoutMs);
+  watch.pipeWoke = false;
+
+  watch.ownLevel = LoopLevel() + 1;
+  const int result = watch.loop.exec();
+  watch.ownLevel = -1;
+  if (timeoutMs >= 0) watch.StopTimer();
+  // Once the application is quitting (its last window closed during a run),
+  // every event loop returns at once; sleeping outside Qt keeps the wait
+  // from spinning for the rest of the run.
+  if (result < 0) {
+    return PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, exitNotifyFd_ >= 0, timeoutMs);
+  }
+  return watchPipe && watch.pipeWoke;
 }
 
 }  // namespace corvanta

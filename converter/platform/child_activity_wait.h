@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <memory>
+
 namespace corvanta {
 
 // Sleeps until a child has something to say: bytes (or the end of its
@@ -9,18 +12,37 @@ namespace corvanta {
 // -1. Once the output has ended, only the exit is waited for, since an ended
 // pipe stays readable for good. Without an exit descriptor the sleep is cut
 // short after a few milliseconds, so a quiet child cannot hold it forever.
+//
+// A chatty child (the encoder writes a status line per frame, a thousand a
+// second and more) would cost a wake-up per line. So once output comes
+// faster than kPipeWakeSpacing, the waits leave the pipe alone until a
+// spacing has passed since the last wake and let its lines gather, to be
+// read in one go: one wake-up per spacing while the output keeps coming.
+// The event loop and its watchers are made at the first wait and kept, so a
+// wait allocates nothing.
 class ChildActivityWait {
  public:
+  static constexpr std::chrono::milliseconds kPipeWakeSpacing{20};
+
   ChildActivityWait(int pipeReadEnd, int exitNotifyFd);
+  ~ChildActivityWait();
+  ChildActivityWait(const ChildActivityWait&) = delete;
+  ChildActivityWait& operator=(const ChildActivityWait&) = delete;
 
   void Wait();
 
  private:
-  void NotePipeWake();
+  struct EventLoopWatch;
+
+  bool WaitInEventLoop(bool watchPipe, int timeoutMs);
+  bool PipeHasBytes() const;
 
   int pipeReadEnd_;
   int exitNotifyFd_;
   bool pipeEnded_ = false;
+  bool pacing_ = false;
+  std::chrono::steady_clock::time_point lastOutputWake_{};
+  std::unique_ptr<EventLoopWatch> watch_;
 };
 
 }  // namespace corvanta

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QAnyStringView>
+#include <QUtf8StringView>
 
 #include "assets/assets.h"
 #include "engine/convert_button.h"
@@ -412,7 +414,10 @@ void MainWindow::SetBarWidth(int width) { 图片框_进度条->setBarWidth(width
 void MainWindow::SetBarColor(std::uint32_t colorref) { 图片框_进度条->setBackground(colorref); }
 
 void MainWindow::SetPercentText(const std::string& text) {
-  标签2->setText(QString::fromStdString(text));
+  // Written after every status line; the same text again costs no copy.
+  const QUtf8StringView utf8(text.data(), static_cast<qsizetype>(text.size()));
+  if (QAnyStringView::compare(标签2->text(), utf8) == 0) return;
+  标签2->setText(utf8.toString());
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

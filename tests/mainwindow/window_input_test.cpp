@@ -76,14 +76,19 @@ TEST_F(WindowInput, EscapeDoesNotCloseTheWindow) {
   EXPECT_TRUE(window->isVisible());
 }
 
+// The encoder loop repeats its writes after every status line; repeats and
+// changes back must show as the last write says, on screen too.
 TEST_F(WindowInput, ProgressWritesReachTheBarAndThePercentLabel) {
   ProgressDisplay& display = *window;
-  display.SetBarLeft(56);
-  display.SetBarWidth(294);
-  display.SetBarColor(kProgressGreen);
-  display.SetPercentText("50%");
+  for (const std::uint32_t colour : {kProgressGreen, kProgressGreen, kProgressBlue, kProgressGreen}) {
+    display.SetBarLeft(56);
+    display.SetBarWidth(colour == kProgressBlue ? 10 : 294);
+    display.SetBarColor(colour);
+    display.SetPercentText(colour == kProgressBlue ? " 5%" : "50%");
+  }
   EXPECT_EQ(window->图片框_进度条->geometry(), QRect(56, 422, 294, 24));
   EXPECT_EQ(window->图片框_进度条->background(), kProgressGreen);
+  EXPECT_EQ(window->图片框_进度条->palette().color(QPalette::Window), QColor(31, 237, 53));
   EXPECT_EQ(window->标签2->text(), QStringLiteral("50%"));
 }
 

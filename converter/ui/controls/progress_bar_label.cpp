@@ -10,14 +10,21 @@ ProgressBarLabel::ProgressBarLabel(QWidget* parent) : QLabel(parent) {
   setAutoFillBackground(true);
 }
 
-void ProgressBarLabel::setLeft(int left) { move(left, y()); }
+// The encoder loop writes the bar after every status line, mostly with what
+// it already shows; only a change may cost a palette or a repaint.
+void ProgressBarLabel::setLeft(int left) {
+  if (left != x()) move(left, y());
+}
 
 void ProgressBarLabel::setBarWidth(int width) {
   // A negative width has no meaning for a bar; it shows as an empty one.
-  resize(width < 0 ? 0 : width, height());
+  const int shown = width < 0 ? 0 : width;
+  if (shown != this->width()) resize(shown, height());
 }
 
 void ProgressBarLabel::setBackground(std::uint32_t colorref) {
+  if (backgroundSet_ && colorref == background_) return;
+  backgroundSet_ = true;
   background_ = colorref;
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ColorFromRef(colorref));

@@ -24,6 +24,7 @@ class ProgressBarLabel : public QLabel {
 
  private:
   std::uint32_t background_ = 0;
+  bool backgroundSet_ = false;
 };
 
 }  // namespace corvanta
