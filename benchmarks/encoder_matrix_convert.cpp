@@ -46,6 +46,6 @@ int main(int argc, char* argv[]) {
   std::printf("\n");
   std::fflush(stdout);
   SilentDisplay display;
-  corvanta::RunEncoder(encoder, line, display);
+  corvanta::RunEncoder(encoder, line, display, corvanta::RunState{});
   return 0;
 }

@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
   CountingDisplay display;
   const double waiterBefore = CpuSeconds(RUSAGE_SELF);
   const auto start = std::chrono::steady_clock::now();
-  corvanta::RunEncoder(argv[1], argv[2], display);
+  corvanta::RunEncoder(argv[1], argv[2], display, corvanta::RunState{});
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double waiter = CpuSeconds(RUSAGE_SELF) - waiterBefore;
   const double encoder = CpuSeconds(RUSAGE_CHILDREN);

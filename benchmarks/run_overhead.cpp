@@ -26,7 +26,9 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
-double ConvertThroughWindow(const std::string& outputs, const std::vector<std::string>& clips) {
+// `settings` receives the run state the window's run leaves behind.
+double ConvertThroughWindow(const std::string& outputs, const std::vector<std::string>& clips,
+                            RunState& settings) {
   MainWindow window;
   window.show();
   for (const std::string& clip : clips) {
@@ -36,14 +38,20 @@ double ConvertThroughWindow(const std::string& outputs, const std::vector<std::s
   QElapsedTimer clock;
   clock.start();
   window.按钮_转换->click();
-  return static_cast<double>(clock.nsecsElapsed()) / 1e9;
+  const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+  settings = window.runState();
+  return seconds;
 }
 
 // The settings are the ones the run just read from the window.
-double ConvertDirectly(const std::string& outputs, const std::vector<std::string>& clips) {
-  const std::string audio = BuildAudioOptions(*AudioCodecText, *SampleRateText, *ResolutionText,
-                                              *FrameRateText, *AudioBitrateText);
-  const std::string video = BuildVideoOptions(*VideoCodecText, *VideoBitrateText);
+double ConvertDirectly(const std::string& outputs, const std::vector<std::string>& clips,
+                       const RunState& settings) {
+  const std::string audio =
+      BuildAudioOptions(*settings.AudioCodecText, *settings.SampleRateText,
+                        *settings.ResolutionText, *settings.FrameRateText,
+                        *settings.AudioBitrateText);
+  const std::string video =
+      BuildVideoOptions(*settings.VideoCodecText, *settings.VideoBitrateText);
   const QString encoder = QString::fromStdString(EncoderPath(ProgramFolder()));
   QElapsedTimer clock;
   clock.start();
@@ -83,15 +91,16 @@ int main(int argc, char* argv[]) {
 
   double throughWindow = 0;
   double direct = 0;
+  corvanta::RunState settings;
   if (directFirst) {
     // The direct side reads the settings the window run leaves behind, so a
     // short run of one clip sets them first.
-    corvanta::ConvertThroughWindow(outputs, {clips.front()});
-    direct = corvanta::ConvertDirectly(outputs, clips);
-    throughWindow = corvanta::ConvertThroughWindow(outputs, clips);
+    corvanta::ConvertThroughWindow(outputs, {clips.front()}, settings);
+    direct = corvanta::ConvertDirectly(outputs, clips, settings);
+    throughWindow = corvanta::ConvertThroughWindow(outputs, clips, settings);
   } else {
-    throughWindow = corvanta::ConvertThroughWindow(outputs, clips);
-    direct = corvanta::ConvertDirectly(outputs, clips);
+    throughWindow = corvanta::ConvertThroughWindow(outputs, clips, settings);
+    direct = corvanta::ConvertDirectly(outputs, clips, settings);
   }
   std::printf("run %.3f s  direct %.3f s  ratio %.4f\n", throughWindow, direct,
               throughWindow / direct);

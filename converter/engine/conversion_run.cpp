@@ -14,16 +14,16 @@ constexpr int kElapsedTimerInterval = 1000;
 
 using SettingList = RunWindow::SettingList;
 
-// Replaces the global setting texts with the lists' current choices, in the
+// Replaces the shared setting texts with the lists' current choices, in the
 // order the window is read.
-void ReadSettings(RunWindow& window) {
-  AudioCodecText = window.SelectedItemText(SettingList::AudioCodec);
-  AudioBitrateText = window.SelectedItemText(SettingList::AudioBitrate);
-  SampleRateText = window.SelectedItemText(SettingList::SampleRate);
-  VideoBitrateText = window.SelectedItemText(SettingList::VideoBitrate);
-  FrameRateText = window.SelectedItemText(SettingList::FrameRate);
-  ResolutionText = window.SelectedItemText(SettingList::Resolution);
-  VideoCodecText = window.SelectedItemText(SettingList::VideoCodec);
+void ReadSettings(RunWindow& window, RunState& state) {
+  state.AudioCodecText = window.SelectedItemText(SettingList::AudioCodec);
+  state.AudioBitrateText = window.SelectedItemText(SettingList::AudioBitrate);
+  state.SampleRateText = window.SelectedItemText(SettingList::SampleRate);
+  state.VideoBitrateText = window.SelectedItemText(SettingList::VideoBitrate);
+  state.FrameRateText = window.SelectedItemText(SettingList::FrameRate);
+  state.ResolutionText = window.SelectedItemText(SettingList::Resolution);
+  state.VideoCodecText = window.SelectedItemText(SettingList::VideoCodec);
 }
 
 std::int32_t WrappingDifference(std::int32_t a, std::int32_t b) {
@@ -32,7 +32,7 @@ std::int32_t WrappingDifference(std::int32_t a, std::int32_t b) {
 
 // Everything one call keeps for itself. A run started inside this one (after
 // a stop) has its own, so this run carries on with its own settings.
-struct RunState {
+struct ThisRun {
   std::string format;
   std::string audioOptions;
   std::string videoOptions;
@@ -72,7 +72,8 @@ void MarkStoppedOutputRemoved(RunWindow& window, RunServices& services, int row,
 }
 
 // Converts one row; returns false when a stop ends the run after it.
-bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row) {
+bool ConvertRow(RunWindow& window, RunServices& services, const RunState& state, ThisRun& run,
+                int row) {
   const std::string fileName = window.CellText(row, kQueueFileNameColumn);
   const std::string folder = window.CellText(row, kQueueFolderColumn);
   const std::string inputPath = folder + fileName;
@@ -86,7 +87,7 @@ bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row
   if (OverwritesAQueuedInput(window, outputPath)) {
     run.lastOutput.reset();
     MarkOverwriteRefused(window, row);
-    return StopRequested != 1;
+    return state.StopRequested != 1;
   }
 
   const std::string commandLine =
@@ -102,7 +103,7 @@ bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row
   window.SetRowIcon(row, finished && !empty ? kDoneIcon : kFailedIcon);
   window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 
-  if (StopRequested == 1) {
+  if (state.StopRequested == 1) {
     // A stopped file is incomplete.
     services.DeleteFile(outputPath);
     MarkStoppedOutputRemoved(window, services, row, outputPath);
@@ -111,45 +112,47 @@ bool ConvertRow(RunWindow& window, RunServices& services, RunState& run, int row
   return true;
 }
 
-void EndRun(RunWindow& window, RunServices& services, const RunState& run,
+void EndRun(RunWindow& window, RunServices& services, RunState& state, const ThisRun& run,
             const ConvertFaces& faces) {
   window.SetTimerInterval(0);
-  ElapsedMs = 0;
+  state.ElapsedMs = 0;
   window.SetBarLeft(RunWindow::kBarDesignLeft);
   window.SetBarWidth(RunWindow::kBarDesignWidth);
   window.SetConvertNormalPicture(faces.startNormal);
   window.SetConvertHoverPicture(faces.startHover);
-  IsConverting = 0;
+  state.IsConverting = 0;
   // The stopped row's output is incomplete; a second attempt costs nothing
   // when the first one already took it away.
-  if (StopRequested == 1 && run.lastOutput) services.DeleteFile(*run.lastOutput);
+  if (state.StopRequested == 1 && run.lastOutput) services.DeleteFile(*run.lastOutput);
   if (window.ShutdownTicked()) services.RequestPowerOff();
   services.ShowDoneWindow();
 }
 
 }  // namespace
 
-void ConvertQueue(RunWindow& window, RunServices& services, const ConvertFaces& faces) {
+void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
+                  const ConvertFaces& faces) {
   services.EnsureEncoderFile(EncoderPath(services.ProgramFolder()));
-  ReadSettings(window);
+  ReadSettings(window, state);
 
-  RunState run;
+  ThisRun run;
   run.format = window.FormatText();
-  run.audioOptions = BuildAudioOptions(*AudioCodecText, *SampleRateText, *ResolutionText,
-                                       *FrameRateText, *AudioBitrateText);
-  run.videoOptions = BuildVideoOptions(*VideoCodecText, *VideoBitrateText);
+  run.audioOptions = BuildAudioOptions(*state.AudioCodecText, *state.SampleRateText,
+                                       *state.ResolutionText, *state.FrameRateText,
+                                       *state.AudioBitrateText);
+  run.videoOptions = BuildVideoOptions(*state.VideoCodecText, *state.VideoBitrateText);
 
   window.SetTimerInterval(kElapsedTimerInterval);
   // A run started inside a stopped one goes on counting from where that one
   // had got to; otherwise ElapsedMs is 0 here.
-  RunStartTick = WrappingDifference(services.TickCount(), ElapsedMs);
+  state.RunStartTick = WrappingDifference(services.TickCount(), state.ElapsedMs);
 
   // Counted once: rows added during the run wait for the next one.
   run.rowCount = window.RowCount();
   for (int row = 0; row < run.rowCount; ++row) {
-    if (!ConvertRow(window, services, run, row)) break;
+    if (!ConvertRow(window, services, state, run, row)) break;
   }
-  EndRun(window, services, run, faces);
+  EndRun(window, services, state, run, faces);
 }
 
 }  // namespace corvanta

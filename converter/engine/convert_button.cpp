@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/conversion_run.h"
-#include "engine/run_state.h"
 
 namespace corvanta {
 namespace {
@@ -25,7 +24,8 @@ bool SamePicture(PictureBytes first, PictureBytes second) {
   return first.size() == second.size() && std::equal(first.begin(), first.end(), second.begin());
 }
 
-void OnConvertButtonClick(RunWindow& window, RunServices& services, const ConvertFaces& faces) {
+void OnConvertButtonClick(RunWindow& window, RunServices& services, RunState& state,
+                          const ConvertFaces& faces) {
   if (window.RowCount() <= 0) {
     window.ShowRefusal(EmptyQueueRefusal());
     return;
@@ -40,9 +40,9 @@ void OnConvertButtonClick(RunWindow& window, RunServices& services, const Conver
     ShowFace(window, faces.stopNormal, faces.stopHover);
     // A stop left over from the last run (or from the run this one is
     // nested in) must not end the new one.
-    StopRequested = 0;
-    IsConverting = 1;
-    ConvertQueue(window, services, faces);
+    state.StopRequested = 0;
+    state.IsConverting = 1;
+    ConvertQueue(window, services, state, faces);
     return;
   }
 
@@ -50,8 +50,8 @@ void OnConvertButtonClick(RunWindow& window, RunServices& services, const Conver
     ShowFace(window, faces.startNormal, faces.startHover);
     // The run notices the request after the encoder's next output; Clear and
     // Delete are allowed from now on.
-    StopRequested = 1;
-    IsConverting = 0;
+    state.StopRequested = 1;
+    state.IsConverting = 0;
     window.SetAddEnabled(true);
   }
 }

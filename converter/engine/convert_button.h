@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/run_services.h"
+#include "engine/run_state.h"
 #include "engine/run_window.h"
 
 namespace corvanta {
@@ -14,6 +15,7 @@ bool SamePicture(PictureBytes first, PictureBytes second);
 // returns when it has ended; on the STOP face it asks the running run to
 // stop and returns at once. An empty queue or an empty output folder is
 // refused first, whichever face is shown.
-void OnConvertButtonClick(RunWindow& window, RunServices& services, const ConvertFaces& faces);
+void OnConvertButtonClick(RunWindow& window, RunServices& services, RunState& state,
+                          const ConvertFaces& faces);
 
 }  // namespace corvanta

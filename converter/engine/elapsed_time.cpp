@@ -1,7 +1,5 @@
 #include "engine/elapsed_time.h"
 
-#include "engine/run_state.h"
-
 namespace corvanta {
 namespace {
 
@@ -31,12 +29,12 @@ std::string FormatHms(std::int32_t seconds) {
   return text;
 }
 
-void UpdateElapsedTime(std::int32_t tickCount, ElapsedLabel& label) {
+void UpdateElapsedTime(std::int32_t tickCount, ElapsedLabel& label, RunState& state) {
   // The tick counter wraps every 2^32 ms, so the difference is taken modulo
   // 2^32; a wrap between the start and now leaves it right.
   const std::uint32_t elapsed =
-      static_cast<std::uint32_t>(tickCount) - static_cast<std::uint32_t>(RunStartTick);
-  ElapsedMs = static_cast<std::int32_t>(elapsed);
+      static_cast<std::uint32_t>(tickCount) - static_cast<std::uint32_t>(state.RunStartTick);
+  state.ElapsedMs = static_cast<std::int32_t>(elapsed);
   // Seconds come from the unsigned difference so that a run beyond 2^31 ms
   // (about 24.8 days) goes on counting up instead of turning negative; below
   // that they equal ElapsedMs / 1000.

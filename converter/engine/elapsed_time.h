@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/run_state.h"
+
 namespace corvanta {
 
 // Where the elapsed time of a run is shown.
@@ -17,9 +19,9 @@ public:
 // A negative count shows as "-" followed by the time of its magnitude.
 std::string FormatHms(std::int32_t seconds);
 
-// Sets ElapsedMs to the time since RunStartTick on the wrapping 32-bit tick
-// clock and shows it, in whole seconds, on `label`; the label is written only
-// when its text changes.
-void UpdateElapsedTime(std::int32_t tickCount, ElapsedLabel& label);
+// Sets the state's ElapsedMs to the time since its RunStartTick on the
+// wrapping 32-bit tick clock and shows it, in whole seconds, on `label`; the
+// label is written only when its text changes.
+void UpdateElapsedTime(std::int32_t tickCount, ElapsedLabel& label, RunState& state);
 
 }  // namespace corvanta

@@ -8,7 +8,6 @@
 #include "engine/encoder_adaptation.h"
 #include "engine/output_chunk.h"
 #include "engine/progress_parser.h"
-#include "engine/run_state.h"
 #include "platform/child_activity_wait.h"
 #include "platform/child_process.h"
 #include "platform/output_handover.h"
@@ -28,7 +27,8 @@ constexpr std::size_t kReadSize = 260;
 // Reads the encoder's output into the display until the encoder has ended
 // and nothing is left to read, or until a stop is seen after a read. True when
 // the encoder's own end was seen and it exited with status 0.
-bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display,
+                        const RunState& state) {
   ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd());
   // Both keep their last value when a query fails: a failed peek repeats the
   // last read's count, and a child that never started reads as exit code 0.
@@ -57,7 +57,7 @@ bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
     count = pipe.Read(buffer.data(), buffer.size());
     OutputChunkText(std::string_view(buffer.data(), count), chunk);
     ParseProgress(chunk, display);
-    if (StopRequested == 1) return false;
+    if (state.StopRequested == 1) return false;
     if (!eventsJustHandled) ProcessPendingEvents();
     eventsJustHandled = false;
   }
@@ -65,11 +65,12 @@ bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
 
 // While the output is being read, a close of the program hands it over to a
 // drain so that the encoder runs on.
-bool PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display) {
+bool PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display,
+                const RunState& state) {
   bool finished = false;
   {
     const OutputBeingRead beingRead(pipe.readEnd());
-    finished = ReadUntilEndOrStop(pipe, child, display);
+    finished = ReadUntilEndOrStop(pipe, child, display, state);
   }
   pipe.CloseReadEnd();
   return finished;
@@ -78,7 +79,7 @@ bool PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display)
 }  // namespace
 
 bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                ProgressDisplay& display) {
+                ProgressDisplay& display, const RunState& state) {
   EndProcessByName(kEncoderFileName);
 
   OutputPipe pipe;
@@ -90,7 +91,7 @@ bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
   display.SetBarLeft(kBarLeftWhileEncoding);
   display.SetBarWidth(0);
 
-  const bool finished = PumpOutput(pipe, child, display);
+  const bool finished = PumpOutput(pipe, child, display, state);
 
   display.SetBarColor(kProgressBlue);
   display.SetPercentText("0%");

@@ -2,21 +2,7 @@
 
 namespace corvanta {
 
-std::int32_t StopRequested = 0;
-std::int32_t IsConverting = 0;
-
-std::optional<std::string> AudioCodecText;
-std::optional<std::string> AudioBitrateText;
-std::optional<std::string> SampleRateText;
-std::optional<std::string> VideoBitrateText;
-std::optional<std::string> FrameRateText;
-std::optional<std::string> ResolutionText;
-std::optional<std::string> VideoCodecText;
-
-std::int32_t RunStartTick = 0;
-std::int32_t ElapsedMs = 0;
-
-void FreeGlobalTexts() {
+void RunState::FreeGlobalTexts() {
   for (auto* text : {&AudioCodecText, &AudioBitrateText, &SampleRateText, &VideoBitrateText,
                      &FrameRateText, &ResolutionText, &VideoCodecText}) {
     text->reset();

@@ -6,26 +6,36 @@
 
 namespace corvanta {
 
-// The flags that coordinate a run with the handlers nested inside it. A stop
-// is taken only when StopRequested is exactly 1; Clear and Delete refuse only
-// while IsConverting is exactly 1.
-extern std::int32_t StopRequested;
-extern std::int32_t IsConverting;
+// The state a run shares with the handlers nested inside it. The main window
+// owns the one object; every run started in that window, nested or not, works
+// on it.
+struct RunState {
+  // A stop is taken only when StopRequested is exactly 1; Clear and Delete
+  // refuse only while IsConverting is exactly 1.
+  std::int32_t StopRequested = 0;
+  std::int32_t IsConverting = 0;
 
-// The settings of the current (or last) run; none until the first run.
-extern std::optional<std::string> AudioCodecText;
-extern std::optional<std::string> AudioBitrateText;
-extern std::optional<std::string> SampleRateText;
-extern std::optional<std::string> VideoBitrateText;
-extern std::optional<std::string> FrameRateText;
-extern std::optional<std::string> ResolutionText;
-extern std::optional<std::string> VideoCodecText;
+  // The settings of the current (or last) run; none until the first run.
+  std::optional<std::string> AudioCodecText;
+  std::optional<std::string> AudioBitrateText;
+  std::optional<std::string> SampleRateText;
+  std::optional<std::string> VideoBitrateText;
+  std::optional<std::string> FrameRateText;
+  std::optional<std::string> ResolutionText;
+  std::optional<std::string> VideoCodecText;
 
-// Milliseconds on the 32-bit wrapping tick clock.
-extern std::int32_t RunStartTick;
-extern std::int32_t ElapsedMs;
+  // Milliseconds on the 32-bit wrapping tick clock.
+  std::int32_t RunStartTick = 0;
+  std::int32_t ElapsedMs = 0;
 
-// The exit routine: releases the seven setting texts.
-void FreeGlobalTexts();
+  // Taken when the window is created and read by the format chooser: the
+  // vertical position of the format list's second item and the width of its
+  // column, in pixels.
+  std::int32_t FormatListRowHeight = 0;
+  std::int32_t FormatListColumnWidth = 0;
+
+  // Releases the seven setting texts; the program's exit routine.
+  void FreeGlobalTexts();
+};
 
 }  // namespace corvanta

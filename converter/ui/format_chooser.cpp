@@ -6,9 +6,6 @@
 
 namespace corvanta {
 
-std::int32_t FormatListRowHeight = 0;
-std::int32_t FormatListColumnWidth = 0;
-
 namespace {
 
 constexpr int kFieldLeftMargin = 2;
@@ -18,23 +15,23 @@ constexpr int kScrollBarAllowance = 18;
 
 }  // namespace
 
-void SetUpFormatChooser(MainWindow& window) {
+void SetUpFormatChooser(MainWindow& window, RunState& state) {
   window.组合框_格式->setTextMargins(kFieldLeftMargin, 0, kFieldRightMargin, 0);
-  FormatListColumnWidth = window.高级组合框->columnWidth();
-  FormatListRowHeight = window.高级组合框->itemPosition(1).y();
-  SizeFormatList(window);
+  state.FormatListColumnWidth = window.高级组合框->columnWidth();
+  state.FormatListRowHeight = window.高级组合框->itemPosition(1).y();
+  SizeFormatList(window, state);
   window.组合框_格式->setText(QStringLiteral("MP4"));
 }
 
-void SizeFormatList(MainWindow& window) {
+void SizeFormatList(MainWindow& window, const RunState& state) {
   FormatListView& list = *window.高级组合框;
   const int count = list.count();
   if (count <= kMostRowsWithoutScrolling) {
-    const double height = static_cast<double>(count) * FormatListRowHeight;
+    const double height = static_cast<double>(count) * state.FormatListRowHeight;
     list.resize(list.width(), static_cast<int>(std::trunc(height)));
-    list.setColumnWidth(FormatListColumnWidth);
+    list.setColumnWidth(state.FormatListColumnWidth);
   } else {
-    list.setColumnWidth(FormatListColumnWidth - kScrollBarAllowance);
+    list.setColumnWidth(state.FormatListColumnWidth - kScrollBarAllowance);
   }
 }
 

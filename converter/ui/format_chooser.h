@@ -1,24 +1,19 @@
 #pragma once
 
-#include <cstdint>
+#include "engine/run_state.h"
 
 namespace corvanta {
 
 class MainWindow;
 
-// Measured once when the main window is created: the vertical position of
-// the format list's second item and the width of its column, in pixels.
-extern std::int32_t FormatListRowHeight;
-extern std::int32_t FormatListColumnWidth;
-
 // The chooser's part of the main window's creation: the field's margins,
-// the measurements, the list's size and "MP4" in the field.
-void SetUpFormatChooser(MainWindow& window);
+// the list's measurements (kept in `state`), its size and "MP4" in the field.
+void SetUpFormatChooser(MainWindow& window, RunState& state);
 
 // Fits the format list to its items: a short list (8 items or fewer) is made
 // exactly as high as its rows; a longer one keeps its height and narrows its
 // column by the width of a scroll bar.
-void SizeFormatList(MainWindow& window);
+void SizeFormatList(MainWindow& window, const RunState& state);
 
 // The drop button shows a hidden list and hides a shown one.
 void OnFormatDropButtonClick(MainWindow& window);

@@ -361,14 +361,15 @@ void MainWindow::BindEvents() {
   connect(按钮_转换4, &QAbstractButton::clicked, this, [this] { OnMinimizeButtonClick(*this); });
   connect(按钮_转换3, &QAbstractButton::clicked, this, [] { OnCloseButtonClick(); });
   connect(按钮_添加, &QAbstractButton::clicked, this, [this] { OnAddButtonClick(*this); });
-  connect(按钮_删除, &QAbstractButton::clicked, this, [this] { OnDeleteButtonClick(*this); });
-  connect(按钮_清空, &QAbstractButton::clicked, this, [this] { OnClearButtonClick(*this); });
+  connect(按钮_删除, &QAbstractButton::clicked, this,
+          [this] { OnDeleteButtonClick(*this, runState_); });
+  connect(按钮_清空, &QAbstractButton::clicked, this, [this] { OnClearButtonClick(*this, runState_); });
   // The whole run happens inside this click; a stop or a nested start
   // arrives as another click while the encoder is being waited for.
   connect(按钮_转换, &QAbstractButton::clicked, this, [this] {
     MainWindowRunAdapter runWindow(*this);
-    ProductionRunServices services;
-    OnConvertButtonClick(runWindow, services, CarriedConvertFaces());
+    ProductionRunServices services(runState_);
+    OnConvertButtonClick(runWindow, services, runState_, CarriedConvertFaces());
   });
   connect(按钮_目录, &QAbstractButton::clicked, this, [this] { OnChooseOutputDirClick(*this); });
   connect(按钮_打开目录, &QAbstractButton::clicked, this, [this] { OnOpenOutputDirClick(*this); });
@@ -380,7 +381,7 @@ void MainWindow::BindEvents() {
     connect(frame, &ShapeBox::doubleClicked, this, [this] { HideFormatList(*this); });
   }
   connect(组合框_格式, &EditBox::leftButtonPressed, this, [this] { HideFormatList(*this); });
-  connect(时钟1, &TimerControl::ticked, this, [this] { OnElapsedTimerTick(*this); });
+  connect(时钟1, &TimerControl::ticked, this, [this] { OnElapsedTimerTick(*this, runState_); });
 }
 
 void MainWindow::CentreOnScreen() {
@@ -391,7 +392,7 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::OnMainWindowCreated() {
-  SetUpFormatChooser(*this);
+  SetUpFormatChooser(*this, runState_);
 
   setAutoFillBackground(true);
   QPalette colours = palette();

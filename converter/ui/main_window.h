@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "engine/progress_display.h"
+#include "engine/run_state.h"
 #include "ui/controls/common_dialog.h"
 #include "ui/controls/edit_box.h"
 #include "ui/controls/format_list_view.h"
@@ -43,6 +44,10 @@ class MainWindow : public QWidget, public ProgressDisplay {
 
   // COLORREF (0x00BBGGRR) of the window's own background.
   std::uint32_t background() const;
+
+  // Shared by every run started in this window and by the handlers nested
+  // inside one.
+  RunState& runState() { return runState_; }
 
   // On the window: the title bar.
   QLabel* 图片框1;            // banner picture
@@ -134,6 +139,8 @@ class MainWindow : public QWidget, public ProgressDisplay {
   void BindEvents();
   void CentreOnScreen();
   void OnMainWindowCreated();
+
+  RunState runState_;
 };
 
 }  // namespace corvanta

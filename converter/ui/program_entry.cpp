@@ -34,6 +34,15 @@ void LoadQtTranslations(QApplication& application) {
   }
 }
 
+// The run state whose setting texts the exit routine releases. The close
+// button ends the process by exit(), which skips the window's destruction;
+// after a normal end the window is gone and has released them itself.
+RunState* runStateAtExit = nullptr;
+
+void FreeGlobalTexts() {
+  if (runStateAtExit) runStateAtExit->FreeGlobalTexts();
+}
+
 }  // namespace
 
 // Relative file names (the encoder, the utility library) refer to the
@@ -53,9 +62,11 @@ int ProgramEntry(int argc, char* argv[]) {
   } catch (const std::exception&) {
     StopWithFatalError(kStartWindowFailure);
   }
+  runStateAtExit = &window->runState();
   window->show();
   QApplication::setQuitOnLastWindowClosed(true);
   application.exec();
+  runStateAtExit = nullptr;
   return 0;
 }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/run_state.h"
 #include "platform/kelvane_binding.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
@@ -29,7 +28,7 @@ constexpr const char* kNoInitialFolder = nullptr;
 constexpr std::int32_t kRestoreCurrentDir = 0;
 
 // Handlers nested inside a run must not pull rows from under it.
-bool RunInProgress() { return IsConverting == 1; }
+bool RunInProgress(const RunState& state) { return state.IsConverting == 1; }
 
 }  // namespace
 
@@ -46,11 +45,11 @@ void OnAddButtonClick(MainWindow& window) {
   }
 }
 
-void OnDeleteButtonClick(MainWindow& window) {
+void OnDeleteButtonClick(MainWindow& window, const RunState& state) {
   QueueListView& list = *window.超级列表框1;
   // Without a selection there is nothing to refuse either.
   if (list.selectedRow() == -1) return;
-  if (RunInProgress()) {
+  if (RunInProgress(state)) {
     ShowQuestionBox(DeleteRefusal());
     return;
   }
@@ -58,8 +57,8 @@ void OnDeleteButtonClick(MainWindow& window) {
   RenumberQueueRows(list);
 }
 
-void OnClearButtonClick(MainWindow& window) {
-  if (RunInProgress()) {
+void OnClearButtonClick(MainWindow& window, const RunState& state) {
+  if (RunInProgress(state)) {
     ShowQuestionBox(ClearRefusal());
     return;
   }

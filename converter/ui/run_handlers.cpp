@@ -13,9 +13,9 @@ ConvertFaces CarriedConvertFaces() {
                       assets::StopHover()};
 }
 
-void OnElapsedTimerTick(MainWindow& window) {
+void OnElapsedTimerTick(MainWindow& window, RunState& state) {
   LabelElapsedLabel label(*window.透明标签16);
-  UpdateElapsedTime(TickCount(), label);
+  UpdateElapsedTime(TickCount(), label, state);
 }
 
 }  // namespace corvanta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/run_state.h"
 #include "engine/run_window.h"
 
 namespace corvanta {
@@ -9,6 +10,6 @@ class MainWindow;
 // The Convert button's faces as the pictures the program carries.
 ConvertFaces CarriedConvertFaces();
 // Each tick of the elapsed-time timer during a run.
-void OnElapsedTimerTick(MainWindow& window);
+void OnElapsedTimerTick(MainWindow& window, RunState& state);
 
 }  // namespace corvanta

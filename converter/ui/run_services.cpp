@@ -21,7 +21,7 @@ std::int32_t ProductionRunServices::TickCount() { return ::corvanta::TickCount()
 
 bool ProductionRunServices::RunEncoder(const std::string& encoderPath,
                                        const std::string& commandLine, ProgressDisplay& display) {
-  return ::corvanta::RunEncoder(encoderPath, commandLine, display);
+  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_);
 }
 
 std::string ProductionRunServices::FileSizeText(const std::string& path) {

@@ -4,14 +4,18 @@
 #include <string>
 
 #include "engine/run_services.h"
+#include "engine/run_state.h"
 
 namespace corvanta {
 
 // The real effects of a run: the program folder, the carried encoder, the
 // tick clock, the encoder process, the utility library's size texts, file
-// removal, the power-off request and the done window.
+// removal, the power-off request and the done window. The encoder takes a
+// stop from the window's run state.
 class ProductionRunServices : public RunServices {
  public:
+  explicit ProductionRunServices(const RunState& state) : state_(state) {}
+
   std::string ProgramFolder() override;
   void EnsureEncoderFile(const std::string& encoderPath) override;
   std::int32_t TickCount() override;
@@ -21,6 +25,9 @@ class ProductionRunServices : public RunServices {
   void DeleteFile(const std::string& path) override;
   void RequestPowerOff() override;
   void ShowDoneWindow() override;
+
+ private:
+  const RunState& state_;
 };
 
 }  // namespace corvanta

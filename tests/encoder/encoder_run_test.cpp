@@ -49,7 +49,7 @@ TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
       folder_, "echo 'MEncoder 1.5 (Debian-12)'\n" + std::string(kPause) + PrintStatusLine(5) +
                    kPause + PrintStatusLine(45) + kPause + PrintStatusLine(100) + kPause +
                    "echo 'Video stream: 800.000 kbit/s'\n");
-  EXPECT_TRUE(RunEncoder(encoder, "quorbel.exe \"in.avi\" -o \"out.mp4\"", display_));
+  EXPECT_TRUE(RunEncoder(encoder, "quorbel.exe \"in.avi\" -o \"out.mp4\"", display_, state_));
   EXPECT_EQ(display_.writes,
             Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), Shown(588, "100%"), kEnd}));
   EXPECT_EQ(display_.left(), 56);
@@ -57,12 +57,12 @@ TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
 }
 
 TEST_F(RunEncoderTest, MissingEncoderEndsAtOnceWithAnEmptyBlueBar) {
-  EXPECT_FALSE(RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_));
+  EXPECT_FALSE(RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_, state_));
   EXPECT_EQ(display_.writes, Concat({kStart, kEnd}));
 
   testing::WriteFile(folder_.File("quorbel.exe"), "#!/bin/sh\necho Pos\n", 0644);
   RecordingDisplay notExecutable;
-  EXPECT_FALSE(RunEncoder(folder_.File("quorbel.exe"), "quorbel.exe", notExecutable));
+  EXPECT_FALSE(RunEncoder(folder_.File("quorbel.exe"), "quorbel.exe", notExecutable, state_));
   EXPECT_EQ(notExecutable.writes, Concat({kStart, kEnd}));
 }
 
@@ -70,7 +70,7 @@ TEST_F(RunEncoderTest, StatusLineCutByAReadIsSeenOnlyAsFarAsEachChunkGoes) {
   const std::string encoder = WriteFakeEncoder(
       folder_, "printf 'Pos:   1.0s     25f ('\n" + std::string(kPause) +
                    "printf '12%%) 25.00fps\\r'\n" + kPause + PrintStatusLine(13));
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(0, ""), Shown(76, "13%"), kEnd}));
 }
 
@@ -78,7 +78,7 @@ TEST_F(RunEncoderTest, LineFeedReachesTheParserAsCrLfAndNulEndsTheChunk) {
   const std::string encoder = WriteFakeEncoder(
       folder_, "printf 'Pos: 3f (7\\n%%) x'\n" + std::string(kPause) +
                    "printf 'junk\\000Pos: 9f (9%%) '\n" + kPause + PrintStatusLine(10));
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(41, "7\r\n%"), Shown(58, "10%"), kEnd}));
 }
 
@@ -86,7 +86,7 @@ TEST_F(RunEncoderTest, SilentEncoderIsWaitedForWhileEventsKeepFlowing) {
   const std::string encoder =
       WriteFakeEncoder(folder_, "sleep 1\n" + PrintStatusLine(50) + "sleep 0.5\n");
   TickCounter timer(20);
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_GT(timer.ticks(), 5);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(294, "50%"), kEnd}));
 }
@@ -94,13 +94,13 @@ TEST_F(RunEncoderTest, SilentEncoderIsWaitedForWhileEventsKeepFlowing) {
 TEST_F(RunEncoderTest, CrashingEncoderEndsTheLoopCleanlyAndHasNotFinished) {
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(20) + kPause + "kill -SEGV $$\necho never\n");
-  EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_));
+  EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_, state_));
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(117, "20%"), kEnd}));
 }
 
 TEST_F(RunEncoderTest, EncoderThatExitsWithAnErrorHasNotFinished) {
   const std::string encoder = WriteFakeEncoder(folder_, PrintStatusLine(100) + "exit 1\n");
-  EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_));
+  EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_, state_));
 }
 
 TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
@@ -110,7 +110,7 @@ TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
       folder_, "head -c 3000000 /dev/urandom\nprintf '\\n'\n" + std::string(kPause) +
                    PrintStatusLine(77));
   TickCounter timer(0);
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_GT(timer.ticks(), 0);
   const Writes tail(display_.writes.end() - 5, display_.writes.end());
   EXPECT_EQ(tail, Concat({Shown(452, "77%"), kEnd}));
@@ -120,8 +120,8 @@ TEST_F(RunEncoderTest, StopWhileSilentIsTakenAtTheNextOutput) {
   const std::string encoder = WriteFakeEncoder(
       folder_, PrintStatusLine(5) + "sleep 1\n" + PrintStatusLine(45) + "sleep 1\n" +
                    PrintStatusLine(100) + "touch finished\n");
-  QTimer::singleShot(200, [] { StopRequested = 1; });
-  RunEncoder(encoder, "quorbel.exe", display_);
+  QTimer::singleShot(200, [this] { state_.StopRequested = 1; });
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), kEnd}));
   // The stopped encoder was ended by name and never reached its end.
   EXPECT_TRUE(testing::NoChildrenWithin(10s));
@@ -130,18 +130,18 @@ TEST_F(RunEncoderTest, StopWhileSilentIsTakenAtTheNextOutput) {
 }
 
 TEST_F(RunEncoderTest, StopRequestedBeforeTheRunStopsAfterTheFirstRead) {
-  StopRequested = 1;
+  state_.StopRequested = 1;
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(5) + kPause + PrintStatusLine(45));
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), kEnd}));
 }
 
 TEST_F(RunEncoderTest, OnlyAStopOfExactlyOneIsTaken) {
-  StopRequested = 2;
+  state_.StopRequested = 2;
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(5) + kPause + PrintStatusLine(45));
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), kEnd}));
 }
 
@@ -159,7 +159,7 @@ TEST_F(RunEncoderTest, RunningEncoderIsEndedBeforeTheNewOneStarts) {
   }
 
   const std::string encoder = WriteFakeEncoder(folder_, PrintStatusLine(1));
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(5, " 1%"), kEnd}));
   std::uint32_t code = 0;
   while (running.QueryExitCode(code) && code == kStillActive) std::this_thread::sleep_for(5ms);
@@ -169,7 +169,7 @@ TEST_F(RunEncoderTest, RunningEncoderIsEndedBeforeTheNewOneStarts) {
 TEST_F(RunEncoderTest, EncoderRunsInItsOwnFolderAndGetsTheSplitCommandLine) {
   const std::string body = "pwd > where.txt\nprintf 'Pos: 1f (%s) ' \"$1\"\n";
   const std::string encoder = WriteFakeEncoder(folder_, body, "sub");
-  RunEncoder(encoder, "quorbel.exe \"a b\" c", display_);
+  RunEncoder(encoder, "quorbel.exe \"a b\" c", display_, state_);
   EXPECT_EQ(display_.text(), "0%");
   EXPECT_NE(std::find(display_.writes.begin(), display_.writes.end(), "text a b"),
             display_.writes.end());
@@ -180,7 +180,7 @@ TEST_F(RunEncoderTest, EncoderPathWithoutAFolderRunsInOurCurrentFolder) {
   WriteFakeEncoder(folder_, "pwd > where.txt\n");
   const auto previous = std::filesystem::current_path();
   std::filesystem::current_path(folder_.path());
-  RunEncoder("quorbel.exe", "quorbel.exe", display_);
+  RunEncoder("quorbel.exe", "quorbel.exe", display_, state_);
   std::filesystem::current_path(previous);
   EXPECT_EQ(testing::ReadWholeFile(folder_.File("where.txt")), folder_.path() + "\n");
   EXPECT_EQ(display_.writes, Concat({kStart, kEnd}));
@@ -190,7 +190,7 @@ TEST_F(RunEncoderTest, EncoderThatClosesItsOutputEarlyIsStillWaitedFor) {
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(30) + "exec >&- 2>&-\nsleep 1\n");
   TickCounter timer(20);
-  RunEncoder(encoder, "quorbel.exe", display_);
+  RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_GT(timer.ticks(), 5);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(176, "30%"), kEnd}));
 }
@@ -201,8 +201,8 @@ TEST_F(RunEncoderTest, RunStartedFromAnEventDuringARunEndsTheOuterEncoder) {
       WriteFakeEncoder(folder_, PrintStatusLine(10) + "sleep 3\n" + PrintStatusLine(90));
   const std::string innerEncoder = WriteFakeEncoder(inner, "sleep 0.2\n" + PrintStatusLine(60));
   RecordingDisplay innerDisplay;
-  QTimer::singleShot(300, [&] { RunEncoder(innerEncoder, "quorbel.exe", innerDisplay); });
-  RunEncoder(outerEncoder, "quorbel.exe", display_);
+  QTimer::singleShot(300, [&] { RunEncoder(innerEncoder, "quorbel.exe", innerDisplay, state_); });
+  RunEncoder(outerEncoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(innerDisplay.writes, Concat({kStart, Shown(352, "60%"), kEnd}));
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(58, "10%"), kEnd}));
 }

@@ -20,14 +20,13 @@ using Writes = std::vector<std::string>;
 // plain poll and has no events to handle.
 TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
   ASSERT_EQ(QCoreApplication::instance(), nullptr);
-  StopRequested = 0;
   const int descriptorsBefore = testing::OpenDescriptorCount();
   TemporaryFolder folder;
   const std::string encoder = WriteFakeEncoder(
       folder, PrintStatusLine(5) + "sleep 0.5\n" + PrintStatusLine(99) +
                   "exec >&- 2>&-\nsleep 0.5\n");
   RecordingDisplay display;
-  RunEncoder(encoder, "quorbel.exe", display);
+  RunEncoder(encoder, "quorbel.exe", display, RunState{});
   EXPECT_EQ(display.writes,
             (Writes{"left 56", "width 0", "color 35ed1f", "width 29", "text  5%", "color 35ed1f",
                     "width 582", "text 99%", "color c89123", "text 0%"}));
@@ -36,13 +35,13 @@ TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
 }
 
 TEST(RunEncoderWithoutApplication, StopIsTakenAfterARead) {
-  StopRequested = 1;
+  RunState stopped;
+  stopped.StopRequested = 1;
   TemporaryFolder folder;
   const std::string encoder =
       WriteFakeEncoder(folder, PrintStatusLine(5) + "sleep 2\n" + PrintStatusLine(45));
   RecordingDisplay display;
-  RunEncoder(encoder, "quorbel.exe", display);
-  StopRequested = 0;
+  RunEncoder(encoder, "quorbel.exe", display, stopped);
   EXPECT_EQ(display.text(), "0%");
   EXPECT_EQ(display.width(), 29);
   EXPECT_TRUE(testing::NoChildrenWithin(10s));

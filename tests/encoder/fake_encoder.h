@@ -44,12 +44,10 @@ class EncoderRunTest : public ::testing::Test {
   static void SetUpTestSuite() { EnsureCoreApplication(); }
 
   void SetUp() override {
-    StopRequested = 0;
     descriptorsBefore_ = OpenDescriptorCount();
   }
 
   void TearDown() override {
-    StopRequested = 0;
     if (IsSkipped()) return;
     EXPECT_TRUE(NoChildrenWithin(std::chrono::seconds(10)));
     EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore_);
@@ -57,6 +55,7 @@ class EncoderRunTest : public ::testing::Test {
 
   TemporaryFolder folder_;
   RecordingDisplay display_;
+  RunState state_;
 
  private:
   int descriptorsBefore_ = 0;

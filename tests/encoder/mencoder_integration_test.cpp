@@ -51,7 +51,7 @@ class MencoderRun : public testing::EncoderRunTest {
 };
 
 TEST_F(MencoderRun, ConvertsTheClipWhileTheBarFollowsThePercentage) {
-  RunEncoder(EncoderPath(folder_.path()), CommandLine(), display_);
+  RunEncoder(EncoderPath(folder_.path()), CommandLine(), display_, state_);
 
   ASSERT_GE(display_.writes.size(), 7u);
   EXPECT_EQ(display_.writes.front(), "left 56");
@@ -82,11 +82,11 @@ TEST_F(MencoderRun, StopEndsTheEncoderBeforeItFinishes) {
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (display_.color() == kProgressGreen) {
       sawProgress = true;
-      StopRequested = 1;
+      state_.StopRequested = 1;
     }
   });
   poll.start(1);
-  RunEncoder(EncoderPath(folder_.path()), line, display_);
+  RunEncoder(EncoderPath(folder_.path()), line, display_, state_);
   EXPECT_TRUE(sawProgress);
   EXPECT_EQ(display_.color(), kProgressBlue);
   EXPECT_EQ(display_.text(), "0%");

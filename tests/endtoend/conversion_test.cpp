@@ -9,7 +9,6 @@
 #include "carried_encoder/carried_encoder.h"
 #include "endtoend_support.h"
 #include "engine/avi_empty_chunk.h"
-#include "engine/run_state.h"
 #include "platform/tick_count.h"
 #include "run_fixture.h"
 #include "ui/done_window.h"
@@ -58,7 +57,7 @@ TEST_F(ConversionRunTest, ConvertsEveryRowInOrderAndRestoresTheIdleWindow) {
   }
   EXPECT_EQ(FileNamesIn(outputs_), (std::vector<std::string>{"one.MP4", "three.MP4", "two.MP4"}));
   ExpectIdleLook();
-  EXPECT_EQ(StopRequested, 0);
+  EXPECT_EQ(state().StopRequested, 0);
   EXPECT_NE(CurrentDoneWindow(), nullptr);
   EXPECT_EQ(PowerOffRequests(), 0);
 }
@@ -121,8 +120,9 @@ TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWai
   WhenThen stopAtSecondRow([&] { return Status(1) == kConverting; },
                            [&] {
                              ClickConvert();
-                             startFaceRightAfterStop =
-                                 ShowsStartFace() && IsConverting == 0 && StopRequested == 1;
+                             startFaceRightAfterStop = ShowsStartFace() &&
+                                                       state().IsConverting == 0 &&
+                                                       state().StopRequested == 1;
                            });
   ClickConvert();
 
@@ -143,7 +143,7 @@ TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWai
   }
   EXPECT_EQ(FileNamesIn(outputs_), std::vector<std::string>{"clip1.MP4"});
   ExpectIdleLook();
-  EXPECT_EQ(StopRequested, 1);
+  EXPECT_EQ(state().StopRequested, 1);
   EXPECT_NE(CurrentDoneWindow(), nullptr);
   EXPECT_EQ(PowerOffRequests(), 1);
 }
@@ -161,7 +161,7 @@ TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunAndTheFirstRunCarriesOn) {
                            ++nestedRunsEnded;
                            // The nested run has converted the whole queue.
                            for (int row = 0; row < 3; ++row) EXPECT_EQ(Icon(row), 3);
-                           EXPECT_EQ(StopRequested, 0);
+                           EXPECT_EQ(state().StopRequested, 0);
                          });
   ClickConvert();
 
@@ -176,7 +176,7 @@ TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunAndTheFirstRunCarriesOn) {
     ExpectFullConversion(OutputPath(DefaultOutputName(names[row])));
   }
   ExpectIdleLook();
-  EXPECT_EQ(StopRequested, 0);
+  EXPECT_EQ(state().StopRequested, 0);
 }
 
 TEST_F(ConversionRunTest, EncoderIsWrittenOnceAndASecondRunConvertsEveryRowAgain) {
@@ -280,20 +280,19 @@ TEST_F(ConversionRunTest, RefusalsComeAsBoxesOwnedByTheWindowAndChangeNothing) {
   EXPECT_TRUE(shownText.startsWith(QString::fromUtf8("请设置输出的目录")));
   EXPECT_EQ(Status(0), kWaiting);
   EXPECT_TRUE(ShowsStartFace());
-  EXPECT_EQ(IsConverting, 0);
+  EXPECT_EQ(state().IsConverting, 0);
 }
 
 TEST_F(ConversionRunTest, TimerTickShowsTheElapsedTimeOnTheLabel) {
-  RunStartTick = static_cast<std::int32_t>(static_cast<std::uint32_t>(TickCount()) - 61500u);
+  state().RunStartTick =
+      static_cast<std::int32_t>(static_cast<std::uint32_t>(TickCount()) - 61500u);
   // The window's own timer, ticking faster than a run sets it: its ticks
   // must reach the handler.
   window_->时钟1->setInterval(10);
   EXPECT_TRUE(testing::ProcessEventsUntil([&] { return window_->透明标签16->text() == "00:01:01"; }, 5000))
       << window_->透明标签16->text().toStdString();
   window_->时钟1->setInterval(0);
-  EXPECT_GE(ElapsedMs, 61500);
-  ElapsedMs = 0;
-  RunStartTick = 0;
+  EXPECT_GE(state().ElapsedMs, 61500);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "assets/assets.h"
 #include "endtoend_support.h"
-#include "engine/run_state.h"
 #include "platform/kelvane_binding.h"
 #include "ui/done_window.h"
 #include "ui/queue_rows.h"
@@ -24,9 +23,6 @@ void EndToEndTest::SetUp() {
   ASSERT_TRUE(outputFolder_.isValid());
   inputs_ = inputFolder_.path().toStdString();
   outputs_ = outputFolder_.path().toStdString();
-  StopRequested = 0;
-  IsConverting = 0;
-  ElapsedMs = 0;
   ResetPowerOffRequests();
   // Each test judges the done window of its own run.
   delete CurrentDoneWindow();
@@ -89,8 +85,8 @@ void EndToEndTest::ExpectIdleLook() const {
   EXPECT_EQ(window_->图片框_进度条->barWidth(), 588);
   EXPECT_EQ(window_->时钟1->interval(), 0);
   EXPECT_FALSE(window_->时钟1->isRunning());
-  EXPECT_EQ(IsConverting, 0);
-  EXPECT_EQ(ElapsedMs, 0);
+  EXPECT_EQ(state().IsConverting, 0);
+  EXPECT_EQ(state().ElapsedMs, 0);
 }
 
 }  // namespace corvanta::endtoend

@@ -38,6 +38,8 @@ class EndToEndTest : public ::testing::Test {
   // The output decodes to (nearly) every distinct frame of the input clip.
   static void ExpectFullConversion(const std::string& outputPath);
   bool ShowsStartFace() const;
+  // The window's own run state.
+  RunState& state() const { return window_->runState(); }
   // The window is back at rest after a run.
   void ExpectIdleLook() const;
 

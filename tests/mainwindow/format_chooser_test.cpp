@@ -48,25 +48,25 @@ TEST_F(FormatChooser, StartsWithMp4AndAHiddenListAndTheFieldMargins) {
 }
 
 TEST_F(FormatChooser, TwelveItemsKeepTheHeightAndNarrowTheColumn) {
-  EXPECT_GT(FormatListColumnWidth, 18);
+  const RunState& measured = window->runState();
+  EXPECT_GT(measured.FormatListColumnWidth, 18);
   EXPECT_EQ(list->height(), 141);
-  EXPECT_EQ(list->columnWidth(), FormatListColumnWidth - 18);
+  EXPECT_EQ(list->columnWidth(), measured.FormatListColumnWidth - 18);
   // Measured while hidden, the second item's place is the one it shows at.
   ShowList();
-  EXPECT_GT(FormatListRowHeight, 0);
-  EXPECT_EQ(FormatListRowHeight, list->visualItemRect(list->item(1)).top());
+  EXPECT_GT(measured.FormatListRowHeight, 0);
+  EXPECT_EQ(measured.FormatListRowHeight, list->visualItemRect(list->item(1)).top());
 }
 
 TEST_F(FormatChooser, AShortListIsExactlyAsHighAsItsRows) {
   while (list->count() > 5) delete list->takeItem(list->count() - 1);
-  const std::int32_t measuredHeight = FormatListRowHeight;
-  FormatListRowHeight = 23;
-  SizeFormatList(*window);
+  RunState measured = window->runState();
+  measured.FormatListRowHeight = 23;
+  SizeFormatList(*window, measured);
   EXPECT_EQ(list->height(), 5 * 23);
   EXPECT_EQ(list->width(), 226);
   EXPECT_EQ(list->pos(), QPoint(390, 225));
-  EXPECT_EQ(list->columnWidth(), FormatListColumnWidth);
-  FormatListRowHeight = measuredHeight;
+  EXPECT_EQ(list->columnWidth(), measured.FormatListColumnWidth);
 }
 
 TEST_F(FormatChooser, TheDropButtonTogglesAndKeepsTheSelection) {

@@ -61,9 +61,11 @@ TEST(CloseButton, EndsTheProcessWithCodeZeroAfterTheExitRoutines) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
-        AudioCodecText = "mp3lame";
-        std::atexit(+[] { std::fputs(AudioCodecText ? "texts kept" : "texts freed", stderr); });
-        std::atexit(FreeGlobalTexts);
+        static RunState state;
+        state.AudioCodecText = "mp3lame";
+        std::atexit(
+            +[] { std::fputs(state.AudioCodecText ? "texts kept" : "texts freed", stderr); });
+        std::atexit(+[] { state.FreeGlobalTexts(); });
         OnCloseButtonClick();
       },
       ::testing::ExitedWithCode(0), "texts freed");

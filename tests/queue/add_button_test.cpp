@@ -171,7 +171,7 @@ TEST_F(AddButton, AddIsNotHeldBackByARun) {
   QueueWithoutDialog({"/v/converting.avi"});
   list().setCellText(0, kQueueStatusColumn, "正在转换");
   list().setRowIcon(0, 1);
-  IsConverting = 1;
+  state().IsConverting = 1;
   const std::string path = folder.MakeFile("late.avi", 1);
   user->ChooseByTyping(path);
   ClickAdd();

@@ -87,7 +87,7 @@ TEST_F(DeleteAndClear, DeletingTheLastRowsOneByOneEmptiesTheQueue) {
 TEST_F(DeleteAndClear, DeleteWithoutASelectionDoesNothingInOrOutOfARun) {
   QueueThreeRows();
   for (int flag : {0, 1}) {
-    IsConverting = flag;
+    state().IsConverting = flag;
     ClickDelete();
     ProcessPendingEvents();
     EXPECT_EQ(list().rowCount(), 3) << flag;
@@ -98,14 +98,14 @@ TEST_F(DeleteAndClear, DeleteWithoutASelectionDoesNothingInOrOutOfARun) {
 TEST_F(DeleteAndClear, DeleteDuringARunIsRefusedAndChangesNothing) {
   QueueThreeRows();
   ClickRow(2);
-  IsConverting = 1;
+  state().IsConverting = 1;
   ClickDelete();
   ExpectRefusal(DeleteRefusal());
   ExpectCaptionShape("系统提示 【");
   EXPECT_EQ(user->boxes().front().text, "正在转换，不可以删除，请暂停，再操作！");
   EXPECT_EQ(Column(kQueueNumberColumn), (Texts{"1", "2", "3"}));
   EXPECT_EQ(list().selectedRow(), 2);
-  EXPECT_EQ(IsConverting, 1);
+  EXPECT_EQ(state().IsConverting, 1);
 }
 
 TEST_F(DeleteAndClear, ClearEmptiesTheQueueAndLeavesTheButtonsEnabled) {
@@ -124,7 +124,7 @@ TEST_F(DeleteAndClear, ClearEmptiesTheQueueAndLeavesTheButtonsEnabled) {
 
 TEST_F(DeleteAndClear, ClearDuringARunIsRefusedWithOrWithoutASelection) {
   QueueThreeRows();
-  IsConverting = 1;
+  state().IsConverting = 1;
   ClickClear();
   ExpectRefusal(ClearRefusal());
   ExpectCaptionShape("系统提示  【");
@@ -144,13 +144,13 @@ TEST_F(DeleteAndClear, ClearOfAnEmptyQueueOutsideARunIsQuiet) {
 TEST_F(DeleteAndClear, OnlyARunFlagOfExactlyOneRefuses) {
   QueueThreeRows();
   for (int flag : {0, 2, -1}) {
-    IsConverting = flag;
+    state().IsConverting = flag;
     ClickRow(0);
     ClickDelete();
   }
   EXPECT_EQ(list().rowCount(), 0);
   QueueThreeRows();
-  IsConverting = 2;
+  state().IsConverting = 2;
   ClickClear();
   EXPECT_EQ(list().rowCount(), 0);
   EXPECT_TRUE(user->boxes().empty());

@@ -11,7 +11,6 @@
 #include "common/application.h"
 #include "common/event_loop.h"
 #include "common/temporary_folder.h"
-#include "engine/run_state.h"
 #include "modal_answerer.h"
 #include "ui/main_window.h"
 #include "ui/queue_rows.h"
@@ -19,13 +18,12 @@
 namespace corvanta::testing {
 
 // A shown main window, a stand-in user for every modal window, and a
-// temporary folder of files to choose. The run flag starts at 0 and is put
-// back afterwards, since the handlers read it as a global.
+// temporary folder of files to choose. Each window brings its own run state,
+// whose run flag starts at 0.
 class QueueWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApplication();
-    IsConverting = 0;
     window = std::make_unique<MainWindow>();
     window->show();
     user = std::make_unique<ModalAnswerer>();
@@ -35,10 +33,10 @@ class QueueWindow : public ::testing::Test {
     EXPECT_EQ(user->unexpectedFileDialogs(), 0);
     user.reset();
     window.reset();
-    IsConverting = 0;
   }
 
   QueueListView& list() { return *window->超级列表框1; }
+  RunState& state() { return window->runState(); }
 
   void ClickAdd() { window->按钮_添加->click(); }
   void ClickDelete() { window->按钮_删除->click(); }

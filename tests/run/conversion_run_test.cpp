@@ -57,10 +57,10 @@ TEST_F(ConversionRun, ConvertsEveryRowInOrderThenRestoresTheIdleWindow) {
     EXPECT_EQ(window.Row(row).cells[4], "12.5 KB");
     EXPECT_EQ(window.Row(row).icon, kDoneIcon);
   }
-  EXPECT_EQ(IsConverting, 0);
-  EXPECT_EQ(StopRequested, 0);
-  EXPECT_EQ(ElapsedMs, 0);
-  EXPECT_EQ(RunStartTick, 100000);
+  EXPECT_EQ(state.IsConverting, 0);
+  EXPECT_EQ(state.StopRequested, 0);
+  EXPECT_EQ(state.ElapsedMs, 0);
+  EXPECT_EQ(state.RunStartTick, 100000);
   EXPECT_TRUE(EventsStartingWith(log, "delete").empty());
   EXPECT_TRUE(EventsStartingWith(log, "power off").empty());
 }
@@ -72,9 +72,9 @@ TEST_F(ConversionRun, TakesTheSettingsShownAtItsStart) {
   window.settings[RunWindow::SettingList::VideoCodec] = "x264";
   window.format = "mkv";
   Click();
-  EXPECT_EQ(AudioCodecText, "MP2");
-  EXPECT_EQ(VideoCodecText, "x264");
-  EXPECT_EQ(SampleRateText, "22050");
+  EXPECT_EQ(state.AudioCodecText, "MP2");
+  EXPECT_EQ(state.VideoCodecText, "x264");
+  EXPECT_EQ(state.SampleRateText, "22050");
   EXPECT_EQ(EncoderCommands(log).at(0),
             "quorbel.exe \"/in/a.avi\" -srate 22050 -vf-add scale=320:240 -ofps 29.97 -oac lavc "
             "-lavcopts acodec=mp2:abitrate=128  -ovc x264 -ffourcc H264 -x264encopts "
@@ -107,8 +107,8 @@ TEST_F(ConversionRun, StopDuringRowTwoOfFiveEndsTheRunAfterThatRow) {
     // The stop shows at once, before the run notices it.
     EXPECT_EQ(faces.NameOf(window.normalPicture), "START-normal");
     EXPECT_EQ(faces.NameOf(window.hoverPicture), "START-hover");
-    EXPECT_EQ(StopRequested, 1);
-    EXPECT_EQ(IsConverting, 0);
+    EXPECT_EQ(state.StopRequested, 1);
+    EXPECT_EQ(state.IsConverting, 0);
   });
   Click();
 
@@ -132,8 +132,8 @@ TEST_F(ConversionRun, StopDuringRowTwoOfFiveEndsTheRunAfterThatRow) {
   EXPECT_EQ(log.at(static_cast<std::size_t>(secondDelete - 1)), "hover START-hover");
   EXPECT_EQ(log.back(), "done window");
   EXPECT_GE(IndexOf(log, "add enabled"), 0);
-  EXPECT_EQ(StopRequested, 1) << "a stop stays requested until the next start";
-  EXPECT_EQ(IsConverting, 0);
+  EXPECT_EQ(state.StopRequested, 1) << "a stop stays requested until the next start";
+  EXPECT_EQ(state.IsConverting, 0);
 }
 
 TEST_F(ConversionRun, PowersOffWhenTickedAfterEveryKindOfEndAndStillShowsDone) {
@@ -196,16 +196,16 @@ TEST_F(ConversionRun, AStartAfterAStoppedRunIsNotStoppedByTheOldRequest) {
   Queue({"a.avi", "b.avi", "c.avi"});
   During(1, [&] { Click(); });
   Click();
-  ASSERT_EQ(StopRequested, 1);
+  ASSERT_EQ(state.StopRequested, 1);
   log.clear();
   During(2, [&] {
-    EXPECT_EQ(StopRequested, 0);
-    EXPECT_EQ(IsConverting, 1);
+    EXPECT_EQ(state.StopRequested, 0);
+    EXPECT_EQ(state.IsConverting, 1);
   });
   Click();
   EXPECT_EQ(EncoderCommands(log).size(), 3u);
   EXPECT_TRUE(EventsStartingWith(log, "delete").empty());
-  EXPECT_EQ(StopRequested, 0);
+  EXPECT_EQ(state.StopRequested, 0);
 }
 
 TEST_F(ConversionRun, ANestedRunReplacesTheSharedStateButNotTheOuterRunsOwn) {
@@ -214,13 +214,13 @@ TEST_F(ConversionRun, ANestedRunReplacesTheSharedStateButNotTheOuterRunsOwn) {
     Click();  // stop
     window.format = "mkv";
     window.settings[RunWindow::SettingList::VideoCodec] = "Divx";
-    ElapsedMs = 5000;
+    state.ElapsedMs = 5000;
     services.tickCount = 200000;
     Click();  // a new start while the stopped run unwinds
-    EXPECT_EQ(RunStartTick, 195000) << "the nested run goes on counting";
-    EXPECT_EQ(ElapsedMs, 0);
-    EXPECT_EQ(StopRequested, 0);
-    EXPECT_EQ(IsConverting, 0);
+    EXPECT_EQ(state.RunStartTick, 195000) << "the nested run goes on counting";
+    EXPECT_EQ(state.ElapsedMs, 0);
+    EXPECT_EQ(state.StopRequested, 0);
+    EXPECT_EQ(state.IsConverting, 0);
     EXPECT_EQ(window.timerInterval, 0);
     EXPECT_EQ(faces.NameOf(window.normalPicture), "START-normal");
   });
@@ -234,7 +234,7 @@ TEST_F(ConversionRun, ANestedRunReplacesTheSharedStateButNotTheOuterRunsOwn) {
   // The outer run carries on with its own format and options.
   EXPECT_NE(commands[5].find("-o \"/out/c.MP4\""), std::string::npos);
   EXPECT_NE(commands[5].find("-ovc xvid"), std::string::npos);
-  EXPECT_EQ(VideoCodecText, "Divx");
+  EXPECT_EQ(state.VideoCodecText, "Divx");
   EXPECT_TRUE(EventsStartingWith(log, "delete").empty());
   EXPECT_EQ(EventsStartingWith(log, "done window").size(), 2u);
   EXPECT_EQ(window.Row(2).cells[4], "12.5 KB");
@@ -256,7 +256,7 @@ TEST_F(ConversionRun, ANestedRunThatIsStoppedEndsTheOuterRunToo) {
                      "delete /out/b.MP4"}));
   EXPECT_EQ(window.Row(2).cells[3], "等待");
   EXPECT_EQ(EventsStartingWith(log, "done window").size(), 2u);
-  EXPECT_EQ(StopRequested, 1);
+  EXPECT_EQ(state.StopRequested, 1);
 }
 
 TEST_F(ConversionRun, AStoppedRunWhoseRowsWereClearedWritesNowhere) {

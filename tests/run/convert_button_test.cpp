@@ -30,7 +30,7 @@ TEST_F(ConvertButton, AnEmptyQueueIsRefusedBeforeAMissingFolder) {
   ASSERT_EQ(window.refusals.size(), 2u);
   EXPECT_EQ(window.refusals[1].text, NoOutputFolderRefusal().text);
   EXPECT_EQ(faces.NameOf(window.normalPicture), "START-normal");
-  EXPECT_EQ(IsConverting, 0);
+  EXPECT_EQ(state.IsConverting, 0);
 }
 
 TEST_F(ConvertButton, AFolderOfBlanksIsNotEmpty) {
@@ -44,7 +44,7 @@ TEST_F(ConvertButton, AFolderOfBlanksIsNotEmpty) {
 
 TEST_F(ConvertButton, BothRefusalsApplyToAStopClickToo) {
   ShowStopFace();
-  IsConverting = 1;
+  state.IsConverting = 1;
   Click();
   Queue({"a.avi"});
   window.outputFolder.clear();
@@ -52,17 +52,17 @@ TEST_F(ConvertButton, BothRefusalsApplyToAStopClickToo) {
   ASSERT_EQ(window.refusals.size(), 2u);
   EXPECT_EQ(window.refusals[0].text, EmptyQueueRefusal().text);
   EXPECT_EQ(window.refusals[1].text, NoOutputFolderRefusal().text);
-  EXPECT_EQ(StopRequested, 0);
-  EXPECT_EQ(IsConverting, 1);
+  EXPECT_EQ(state.StopRequested, 0);
+  EXPECT_EQ(state.IsConverting, 1);
   EXPECT_EQ(faces.NameOf(window.normalPicture), "STOP-normal");
 }
 
 TEST_F(ConvertButton, AStartShowsTheStopFaceAndSetsTheFlagsBeforeTheRun) {
   Queue({"a.avi"});
-  StopRequested = 1;
+  state.StopRequested = 1;
   During(1, [&] {
-    EXPECT_EQ(StopRequested, 0);
-    EXPECT_EQ(IsConverting, 1);
+    EXPECT_EQ(state.StopRequested, 0);
+    EXPECT_EQ(state.IsConverting, 1);
     EXPECT_EQ(faces.NameOf(window.normalPicture), "STOP-normal");
     EXPECT_EQ(faces.NameOf(window.hoverPicture), "STOP-hover");
   });
@@ -76,12 +76,12 @@ TEST_F(ConvertButton, AStartShowsTheStopFaceAndSetsTheFlagsBeforeTheRun) {
 TEST_F(ConvertButton, AStopClickSwitchesFacesAndFlagsAndReturnsAtOnce) {
   Queue({"a.avi"});
   ShowStopFace();
-  IsConverting = 1;
+  state.IsConverting = 1;
   Click();
   EXPECT_EQ(log, (EventLog{"read hover", "normal START-normal", "hover START-hover",
                            "add enabled"}));
-  EXPECT_EQ(StopRequested, 1);
-  EXPECT_EQ(IsConverting, 0);
+  EXPECT_EQ(state.StopRequested, 1);
+  EXPECT_EQ(state.IsConverting, 0);
 }
 
 TEST_F(ConvertButton, PicturesThatDifferInOneByteAreNeitherFace) {
@@ -98,7 +98,7 @@ TEST_F(ConvertButton, PicturesThatDifferInOneByteAreNeitherFace) {
   window.hoverPicture = almostStopHover;
   Click();
   EXPECT_EQ(log, EventLog{"read hover"});
-  EXPECT_EQ(StopRequested, 0);
+  EXPECT_EQ(state.StopRequested, 0);
 }
 
 TEST_F(ConvertButton, AButtonWithoutPicturesDoesNothing) {
@@ -107,7 +107,7 @@ TEST_F(ConvertButton, AButtonWithoutPicturesDoesNothing) {
   window.hoverPicture.clear();
   Click();
   EXPECT_TRUE(log.empty());
-  EXPECT_EQ(IsConverting, 0);
+  EXPECT_EQ(state.IsConverting, 0);
 }
 
 }  // namespace

@@ -9,21 +9,14 @@
 namespace corvanta::fakes {
 
 // A main window with a queue under /in/, output folder /out/ and format MP4,
-// the Convert button on its START face, and services that record every call.
+// the Convert button on its START face, services that record every call, and
+// the window's run state, shared by every click as the window shares it.
 class RunFixture : public ::testing::Test {
  protected:
-  RunFixture() {
-    StopRequested = 0;
-    IsConverting = 0;
-    RunStartTick = 0;
-    ElapsedMs = 0;
-    FreeGlobalTexts();
-  }
-
   void Queue(std::initializer_list<const char*> fileNames) {
     for (const char* name : fileNames) window.AddRow("/in/", name);
   }
-  void Click() { OnConvertButtonClick(window, services, faces.Faces()); }
+  void Click() { OnConvertButtonClick(window, services, state, faces.Faces()); }
   void ShowStopFace() {
     window.normalPicture = faces.stopNormal;
     window.hoverPicture = faces.stopHover;
@@ -37,6 +30,7 @@ class RunFixture : public ::testing::Test {
   TestFaces faces;
   FakeRunWindow window{log, faces};
   FakeRunServices services{log};
+  RunState state;
 };
 
 }  // namespace corvanta::fakes

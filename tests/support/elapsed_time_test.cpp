@@ -9,7 +9,6 @@
 
 #include <time.h>
 
-#include "engine/run_state.h"
 #include "platform/tick_count.h"
 
 namespace corvanta {
@@ -32,24 +31,17 @@ class RecordingLabel : public ElapsedLabel {
 
 class ElapsedTimeTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    RunStartTick = 0;
-    ElapsedMs = 0;
-  }
-  void TearDown() override {
-    RunStartTick = 0;
-    ElapsedMs = 0;
-  }
-
   // Shows `elapsedMs` after a run that started at `startTick`.
   std::string ShownAfter(std::int64_t elapsedMs, std::int32_t startTick = 0) {
-    RunStartTick = startTick;
+    state.RunStartTick = startTick;
     RecordingLabel label;
     const auto tick = static_cast<std::int32_t>(
         static_cast<std::uint32_t>(startTick) + static_cast<std::uint32_t>(elapsedMs));
-    UpdateElapsedTime(tick, label);
+    UpdateElapsedTime(tick, label, state);
     return label.Text();
   }
+
+  RunState state;
 };
 
 TEST(FormatHmsTest, PadsFieldsToTwoDigitsAndSignsNegativeCounts) {
@@ -82,73 +74,73 @@ TEST_F(ElapsedTimeTest, DropsMillisecondsAndKeepsCountingBeyondTheSignedRange) {
   };
   for (const auto& [elapsed, shown] : rows) EXPECT_EQ(ShownAfter(elapsed), shown) << elapsed;
   ShownAfter(2147483647);
-  EXPECT_EQ(ElapsedMs, 2147483647);
+  EXPECT_EQ(state.ElapsedMs, 2147483647);
   ShownAfter(2147483648LL);
-  EXPECT_EQ(ElapsedMs, std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(state.ElapsedMs, std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(ElapsedTimeTest, StoresTheElapsedMilliseconds) {
-  RunStartTick = 5000;
+  state.RunStartTick = 5000;
   RecordingLabel label;
-  UpdateElapsedTime(7345, label);
-  EXPECT_EQ(ElapsedMs, 2345);
+  UpdateElapsedTime(7345, label, state);
+  EXPECT_EQ(state.ElapsedMs, 2345);
   EXPECT_EQ(label.Text(), "00:00:02");
 }
 
 TEST_F(ElapsedTimeTest, TickCounterWrapKeepsCounting) {
   // Started 1500 ms before the unsigned counter wraps from 4294967295 to 0.
   const auto start = static_cast<std::int32_t>(std::uint32_t{4294967295u} - 1499u);
-  RunStartTick = start;
+  state.RunStartTick = start;
   RecordingLabel label;
-  UpdateElapsedTime(-1, label);  // 4294967295 as a signed tick
-  EXPECT_EQ(ElapsedMs, 1499);
+  UpdateElapsedTime(-1, label, state);  // 4294967295 as a signed tick
+  EXPECT_EQ(state.ElapsedMs, 1499);
   EXPECT_EQ(label.Text(), "00:00:01");
-  UpdateElapsedTime(0, label);  // the counter has wrapped
-  EXPECT_EQ(ElapsedMs, 1500);
-  UpdateElapsedTime(2500, label);
-  EXPECT_EQ(ElapsedMs, 4000);
+  UpdateElapsedTime(0, label, state);  // the counter has wrapped
+  EXPECT_EQ(state.ElapsedMs, 1500);
+  UpdateElapsedTime(2500, label, state);
+  EXPECT_EQ(state.ElapsedMs, 4000);
   EXPECT_EQ(label.Text(), "00:00:04");
 }
 
 TEST_F(ElapsedTimeTest, SignedTickWrapKeepsCounting) {
-  RunStartTick = std::numeric_limits<std::int32_t>::max() - 499;
+  state.RunStartTick = std::numeric_limits<std::int32_t>::max() - 499;
   RecordingLabel label;
-  UpdateElapsedTime(std::numeric_limits<std::int32_t>::min() + 1500, label);
-  EXPECT_EQ(ElapsedMs, 2000);
+  UpdateElapsedTime(std::numeric_limits<std::int32_t>::min() + 1500, label, state);
+  EXPECT_EQ(state.ElapsedMs, 2000);
   EXPECT_EQ(label.Text(), "00:00:02");
 }
 
 TEST_F(ElapsedTimeTest, WritesTheLabelOnlyWhenTheSecondChanges) {
-  RunStartTick = 100000;
+  state.RunStartTick = 100000;
   RecordingLabel label;
-  UpdateElapsedTime(101000, label);
+  UpdateElapsedTime(101000, label, state);
   EXPECT_EQ(label.Writes(), 1);
-  UpdateElapsedTime(101999, label);
+  UpdateElapsedTime(101999, label, state);
   EXPECT_EQ(label.Writes(), 1);
-  EXPECT_EQ(ElapsedMs, 1999);
-  UpdateElapsedTime(102000, label);
+  EXPECT_EQ(state.ElapsedMs, 1999);
+  UpdateElapsedTime(102000, label, state);
   EXPECT_EQ(label.Writes(), 2);
   EXPECT_EQ(label.Text(), "00:00:02");
 }
 
 TEST_F(ElapsedTimeTest, ReplacesTheDesignTextAndAnEmptyText) {
   RecordingLabel design;
-  UpdateElapsedTime(0, design);
+  UpdateElapsedTime(0, design, state);
   EXPECT_EQ(design.Text(), "00:00:00");
   EXPECT_EQ(design.Writes(), 1);
 
   RecordingLabel empty("");
-  UpdateElapsedTime(0, empty);
+  UpdateElapsedTime(0, empty, state);
   EXPECT_EQ(empty.Text(), "00:00:00");
 }
 
 TEST_F(ElapsedTimeTest, NestedRunContinuesFromTheElapsedTimeReached) {
   // A second run measures from the start tick minus what has elapsed so far.
-  ElapsedMs = 42000;
-  RunStartTick = static_cast<std::int32_t>(static_cast<std::uint32_t>(100) -
-                                           static_cast<std::uint32_t>(ElapsedMs));
+  state.ElapsedMs = 42000;
+  state.RunStartTick = static_cast<std::int32_t>(static_cast<std::uint32_t>(100) -
+                                                 static_cast<std::uint32_t>(state.ElapsedMs));
   RecordingLabel label("00:00:41");
-  UpdateElapsedTime(1100, label);
+  UpdateElapsedTime(1100, label, state);
   EXPECT_EQ(label.Text(), "00:00:43");
 }
 
