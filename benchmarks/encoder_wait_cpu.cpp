@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
   const double waiterBefore = CpuSeconds(RUSAGE_SELF);
   const auto start = std::chrono::steady_clock::now();
   corvanta::RunEncoder(argv[1], argv[2], display, corvanta::RunState{});
-  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double wall =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double waiter = CpuSeconds(RUSAGE_SELF) - waiterBefore;
   const double encoder = CpuSeconds(RUSAGE_CHILDREN);
   std::printf("wall time          %8.3f s\n", wall);

@@ -46,12 +46,10 @@ double ConvertThroughWindow(const std::string& outputs, const std::vector<std::s
 // The settings are the ones the run just read from the window.
 double ConvertDirectly(const std::string& outputs, const std::vector<std::string>& clips,
                        const RunState& settings) {
-  const std::string audio =
-      BuildAudioOptions(*settings.AudioCodecText, *settings.SampleRateText,
-                        *settings.ResolutionText, *settings.FrameRateText,
-                        *settings.AudioBitrateText);
-  const std::string video =
-      BuildVideoOptions(*settings.VideoCodecText, *settings.VideoBitrateText);
+  const std::string audio = BuildAudioOptions(*settings.AudioCodecText, *settings.SampleRateText,
+                                              *settings.ResolutionText, *settings.FrameRateText,
+                                              *settings.AudioBitrateText);
+  const std::string video = BuildVideoOptions(*settings.VideoCodecText, *settings.VideoBitrateText);
   const QString encoder = QString::fromStdString(EncoderPath(ProgramFolder()));
   QElapsedTimer clock;
   clock.start();

@@ -22,8 +22,8 @@ std::vector<std::string> ItemsOfList(std::string_view filterList) {
 // Windows matches "*.*" (and "*.**") against every name, a name without a
 // dot included; Qt would insist on the dot.
 std::string PatternForQt(const std::string& pattern) {
-  const bool everyName = pattern.rfind("*.*", 0) == 0 &&
-                         pattern.find_first_not_of('*', 3) == std::string::npos;
+  const bool everyName =
+      pattern.rfind("*.*", 0) == 0 && pattern.find_first_not_of('*', 3) == std::string::npos;
   return everyName ? "*" : pattern;
 }
 

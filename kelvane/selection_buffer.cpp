@@ -67,7 +67,8 @@ bool WriteSelectionBuffer(const std::vector<std::string>& chosen, std::span<char
 std::string PathListFromBuffer(std::span<const char> buffer) {
   const std::string_view all(buffer.data(), buffer.size());
   const std::size_t pair = all.find(std::string_view("\0\0", 2));
-  const std::string_view cut = pair == std::string_view::npos ? std::string_view() : all.substr(0, pair);
+  const std::string_view cut =
+      pair == std::string_view::npos ? std::string_view() : all.substr(0, pair);
   if (cut.find('\0') == std::string_view::npos) return std::string(cut);
 
   // Items are split at the NULs themselves: a file name here may hold "|",

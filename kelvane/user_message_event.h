@@ -14,7 +14,8 @@ namespace corvanta::kelvane {
 class UserMessageEvent : public QEvent {
  public:
   static constexpr std::uint32_t kMessage = 0x409;
-  static constexpr QEvent::Type kType = static_cast<QEvent::Type>(QEvent::User + (kMessage - 0x400));
+  static constexpr QEvent::Type kType =
+      static_cast<QEvent::Type>(QEvent::User + (kMessage - 0x400));
 
   UserMessageEvent(std::uint32_t wParam, std::int32_t lParam)
       : QEvent(kType), wParam_(wParam), lParam_(lParam) {}

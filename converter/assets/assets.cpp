@@ -4,7 +4,7 @@
 
 // The assembler places every picture file between two symbols; see
 // corvanta_embed_binary in cmake/CorvantaTargets.cmake.
-#define CORVANTA_PICTURE(name)                            \
+#define CORVANTA_PICTURE(name)                             \
   extern "C" const unsigned char picture_##name##_begin[]; \
   extern "C" const unsigned char picture_##name##_end[];
 
@@ -90,8 +90,8 @@ Bytes Decoration() { return CORVANTA_BYTES(decoration); }
 Bytes WindowIcon() { return CORVANTA_BYTES(icon); }
 
 Bytes RowIcon(int index) {
-  static const std::array<Bytes, 4> icons = {
-      CORVANTA_BYTES(row_0), CORVANTA_BYTES(row_1), CORVANTA_BYTES(row_2), CORVANTA_BYTES(row_3)};
+  static const std::array<Bytes, 4> icons = {CORVANTA_BYTES(row_0), CORVANTA_BYTES(row_1),
+                                             CORVANTA_BYTES(row_2), CORVANTA_BYTES(row_3)};
   return PictureAt(icons, index);
 }
 

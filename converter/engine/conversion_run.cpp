@@ -81,8 +81,7 @@ bool ConvertRow(RunWindow& window, RunServices& services, const RunState& state,
   window.SetRowIcon(row, kConvertingIcon);
   // Read anew for every row: a folder chosen during the run applies from the
   // next row on.
-  const std::string outputPath =
-      BuildOutputPath(window.OutputFolderText(), fileName, run.format);
+  const std::string outputPath = BuildOutputPath(window.OutputFolderText(), fileName, run.format);
 
   if (OverwritesAQueuedInput(window, outputPath)) {
     run.lastOutput.reset();
@@ -137,9 +136,9 @@ void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
 
   ThisRun run;
   run.format = window.FormatText();
-  run.audioOptions = BuildAudioOptions(*state.AudioCodecText, *state.SampleRateText,
-                                       *state.ResolutionText, *state.FrameRateText,
-                                       *state.AudioBitrateText);
+  run.audioOptions =
+      BuildAudioOptions(*state.AudioCodecText, *state.SampleRateText, *state.ResolutionText,
+                        *state.FrameRateText, *state.AudioBitrateText);
   run.videoOptions = BuildVideoOptions(*state.VideoCodecText, *state.VideoBitrateText);
 
   window.SetTimerInterval(kElapsedTimerInterval);

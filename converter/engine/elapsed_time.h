@@ -9,7 +9,7 @@ namespace corvanta {
 
 // Where the elapsed time of a run is shown.
 class ElapsedLabel {
-public:
+ public:
   virtual ~ElapsedLabel() = default;
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;

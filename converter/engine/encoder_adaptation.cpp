@@ -48,8 +48,8 @@ void EncodeMp2WithTwolame(Arguments& arguments) {
   constexpr std::string_view kLavcMp2 = "acodec=mp2:abitrate=";
   const std::size_t at = FindOption(arguments, "-lavcopts", kLavcMp2);
   if (at == arguments.size() || at < 2 || arguments[at - 2] != "-oac" ||
-      arguments[at - 1] != "lavc" || arguments[at + 1].find(':', kLavcMp2.size()) !=
-                                          std::string::npos) {
+      arguments[at - 1] != "lavc" ||
+      arguments[at + 1].find(':', kLavcMp2.size()) != std::string::npos) {
     return;
   }
   const std::string bitrate = arguments[at + 1].substr(kLavcMp2.size());

@@ -96,7 +96,8 @@ QImage DecodeJpeg(std::span<const unsigned char> bytes) {
   if (!picture.isNull()) {
     const std::size_t rowBytes = static_cast<std::size_t>(pixels.width) * 3;
     for (int y = 0; y < pixels.height; ++y)
-      std::memcpy(picture.scanLine(y), pixels.rows + rowBytes * static_cast<std::size_t>(y), rowBytes);
+      std::memcpy(picture.scanLine(y), pixels.rows + rowBytes * static_cast<std::size_t>(y),
+                  rowBytes);
   }
   std::free(pixels.rows);
   return picture;

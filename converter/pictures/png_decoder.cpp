@@ -10,7 +10,8 @@ namespace corvanta {
 namespace {
 
 std::uint32_t BigEndianWord(const unsigned char* at) {
-  return (std::uint32_t{at[0]} << 24) | (std::uint32_t{at[1]} << 16) | (std::uint32_t{at[2]} << 8) | at[3];
+  return (std::uint32_t{at[0]} << 24) | (std::uint32_t{at[1]} << 16) | (std::uint32_t{at[2]} << 8) |
+         at[3];
 }
 
 // libpng's simplified reader stops once it has the pixels and never looks for

@@ -50,7 +50,8 @@ bool HasName(const std::string& procDir, std::string_view name) {
   // process after the script file instead, cut to kCommLength bytes. A name
   // of that length or more could be a cut-off longer name, so only shorter
   // names are trusted there.
-  return name.size() < kCommLength && EqualsIgnoringAsciiCase(ReadFirstLine(procDir + "/comm"), name);
+  return name.size() < kCommLength &&
+         EqualsIgnoringAsciiCase(ReadFirstLine(procDir + "/comm"), name);
 }
 
 std::vector<pid_t> ProcessIdsInOrder() {

@@ -10,13 +10,13 @@ std::string Bracketed(const char* contact) { return std::string("【") + contact
 }  // namespace
 
 MessageText EmptyQueueRefusal() {
-  return {"系统提示" + Blanks(39),
-          "请添加要转换的视频文件" + Blanks(22) + "\r\n\r\n" + Blanks(2) + Bracketed(kSupportContact)};
+  return {"系统提示" + Blanks(39), "请添加要转换的视频文件" + Blanks(22) + "\r\n\r\n" + Blanks(2) +
+                                       Bracketed(kSupportContact)};
 }
 
 MessageText NoOutputFolderRefusal() {
   return {"系统提示" + Blanks(39), "请设置输出的目录" + Blanks(19) + "\r\n\r\n" + Blanks(1) +
-                                     Bracketed(kSupportContact) + Blanks(3)};
+                                       Bracketed(kSupportContact) + Blanks(3)};
 }
 
 MessageText DeleteRefusal() {
@@ -31,7 +31,7 @@ MessageText ClearRefusal() {
 
 MessageText WelcomeMessage() {
   return {"系统帮忙" + Blanks(5), std::string("欢迎你使用【Corvanta】如有任何问题请加【") +
-                                     kSupportContact + "】反馈 谢谢多多支持"};
+                                      kSupportContact + "】反馈 谢谢多多支持"};
 }
 
 MessageText FatalError(const std::string& detail) {

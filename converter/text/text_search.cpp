@@ -28,9 +28,12 @@ std::size_t CharacterLength(std::string_view text, std::size_t offset) {
   if (offset >= text.size()) return 0;
   const auto lead = static_cast<unsigned char>(text[offset]);
   std::size_t expected = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) expected = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) expected = 3;
-  else if (lead >= 0xF0 && lead <= 0xF4) expected = 4;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    expected = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    expected = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    expected = 4;
   if (text.size() - offset < expected) return 1;
   for (std::size_t i = 1; i < expected; ++i) {
     if (!IsContinuation(static_cast<unsigned char>(text[offset + i]))) return 1;
@@ -38,8 +41,7 @@ std::size_t CharacterLength(std::string_view text, std::size_t offset) {
   return expected;
 }
 
-int FindText(std::string_view text, std::string_view needle, int startPosition,
-             bool ignoreCase) {
+int FindText(std::string_view text, std::string_view needle, int startPosition, bool ignoreCase) {
   if (needle.empty()) return -1;
   const std::size_t start = startPosition < 1 ? 0 : static_cast<std::size_t>(startPosition - 1);
   if (start >= text.size()) return -1;

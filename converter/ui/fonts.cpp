@@ -12,9 +12,11 @@ QStringList FamiliesFor(const QString& face) {
   QStringList families;
   if (!face.isEmpty()) families << face;
   if (face == QStringLiteral("微软雅黑")) families << QStringLiteral("Microsoft YaHei");
-  if (face == QStringLiteral("宋体")) families << QStringLiteral("SimSun") << QStringLiteral("NSimSun");
+  if (face == QStringLiteral("宋体"))
+    families << QStringLiteral("SimSun") << QStringLiteral("NSimSun");
   if (face == QStringLiteral("黑体")) families << QStringLiteral("SimHei");
-  if (face == QStringLiteral("华文仿宋")) families << QStringLiteral("STFangsong") << QStringLiteral("FangSong");
+  if (face == QStringLiteral("华文仿宋"))
+    families << QStringLiteral("STFangsong") << QStringLiteral("FangSong");
   families << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("Noto Sans CJK SC")
            << QStringLiteral("Droid Sans Fallback");
   return families;

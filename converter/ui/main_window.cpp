@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include <QAnyStringView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QAnyStringView>
 #include <QUtf8StringView>
 
 #include "assets/assets.h"
@@ -74,8 +74,8 @@ Control* Place(Control* control, const char* name, int x, int y, int width, int 
 }
 
 // The plain label that names a settings frame, drawn on the frame's colour.
-QLabel* MakeFrameTitle(QWidget* parent, const char* name, const char* text, int x, int y,
-                       int width, int height) {
+QLabel* MakeFrameTitle(QWidget* parent, const char* name, const char* text, int x, int y, int width,
+                       int height) {
   auto* label = Place(new QLabel(Text(text), parent), name, x, y, width, height);
   label->setFont(DefaultControlFont());
   SetTextColor(label, kBlack);
@@ -251,8 +251,8 @@ void MainWindow::CreateAudioSettings() {
   透明标签15 = MakeTransparentLabel(外形框1, "透明标签15", "", 224, 53, 64, 32);
   透明标签15->setFont(DefaultFaceFont(19, true));
 
-  组合框_格式 = MakeReadOnlyField(外形框1, "组合框_格式", 229, 54, 67, 24, FaceFont("宋体", 19, true),
-                                  kDeepBlue);
+  组合框_格式 = MakeReadOnlyField(外形框1, "组合框_格式", 229, 54, 67, 24,
+                                  FaceFont("宋体", 19, true), kDeepBlue);
 
   按钮1 = Place(new QPushButton(Text("▼"), 外形框1), "按钮1", 295, 54, 20, 24);
   按钮1->setFont(FaceFont("宋体", 10, false));
@@ -260,20 +260,19 @@ void MainWindow::CreateAudioSettings() {
 
   高级组合框 = Place(new FormatListView(this), "高级组合框", 390, 225, 226, 141);
   const char* const formats[] = {"MP4", "avi", "mpg", "mkv", "rmvb", "wmv",
-                                 "vob", "flv", "swf", "mov", "f4v", "dat"};
+                                 "vob", "flv", "swf", "mov", "f4v",  "dat"};
   int icon = 0;
   for (const char* format : formats) {
-    高级组合框->addItem(new QListWidgetItem(QIcon(Picture(assets::FormatIcon(icon++))),
-                                            Text(format)));
+    高级组合框->addItem(
+        new QListWidgetItem(QIcon(Picture(assets::FormatIcon(icon++))), Text(format)));
   }
   高级组合框->setFont(FaceFont("宋体", 20, true));
   // One format per row, like the list of a drop-down box: the widest cell
   // that fits beside the scroll bar (a cell exactly as wide as the row would
   // already wrap).
-  高级组合框->setColumnWidth(高级组合框->width() - 2 * 高级组合框->frameWidth() -
-                             高级组合框->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                                              高级组合框) -
-                             1);
+  高级组合框->setColumnWidth(
+      高级组合框->width() - 2 * 高级组合框->frameWidth() -
+      高级组合框->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, 高级组合框) - 1);
   高级组合框->setTextColor(kDeepBlue);
   高级组合框->setTextBackground(ColorRef(255, 255, 255));
   高级组合框->setBackground(kListGrey);
@@ -292,8 +291,8 @@ void MainWindow::CreateOutputRow() {
                                 assets::FolderHover());
   按钮_打开目录 = MakePictureButton(this, "按钮_打开目录", 413, 395, 57, 22,
                                     assets::OpenFolderNormal(), assets::OpenFolderHover());
-  按钮5 = MakePictureButton(this, "按钮5", 466, 395, 53, 22, assets::HelpNormal(),
-                            assets::HelpHover());
+  按钮5 =
+      MakePictureButton(this, "按钮5", 466, 395, 53, 22, assets::HelpNormal(), assets::HelpHover());
 
   选择框1 = Place(new QCheckBox(Text("转换完成关机"), this), "选择框1", 528, 392, 117, 24);
   选择框1->setFont(FaceFont("黑体", 16, false));
@@ -337,10 +336,9 @@ void MainWindow::StackAndOrder() {
   }
 
   QWidget* const tabStops[] = {
-      超级列表框1,       组合框_编码器,     组合框_视频比特率, 组合框_帧数,
-      组合框_视频分辨率, 组合框_音频编码器, 组合框_音频比特率, 组合框_音频采样率,
-      组合框_格式,       按钮1,             高级组合框,        编辑框_目录,
-      选择框1,
+      超级列表框1,       组合框_编码器,     组合框_视频比特率, 组合框_帧数, 组合框_视频分辨率,
+      组合框_音频编码器, 组合框_音频比特率, 组合框_音频采样率, 组合框_格式, 按钮1,
+      高级组合框,        编辑框_目录,       选择框1,
   };
   for (std::size_t i = 0; i + 1 < std::size(tabStops); ++i) {
     setTabOrder(tabStops[i], tabStops[i + 1]);
@@ -363,7 +361,8 @@ void MainWindow::BindEvents() {
   connect(按钮_添加, &QAbstractButton::clicked, this, [this] { OnAddButtonClick(*this); });
   connect(按钮_删除, &QAbstractButton::clicked, this,
           [this] { OnDeleteButtonClick(*this, runState_); });
-  connect(按钮_清空, &QAbstractButton::clicked, this, [this] { OnClearButtonClick(*this, runState_); });
+  connect(按钮_清空, &QAbstractButton::clicked, this,
+          [this] { OnClearButtonClick(*this, runState_); });
   // The whole run happens inside this click; a stop or a nested start
   // arrives as another click while the encoder is being waited for.
   connect(按钮_转换, &QAbstractButton::clicked, this, [this] {

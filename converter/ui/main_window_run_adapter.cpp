@@ -15,13 +15,20 @@ namespace {
 QComboBox* SettingListOf(MainWindow& window, RunWindow::SettingList list) {
   using SettingList = RunWindow::SettingList;
   switch (list) {
-    case SettingList::AudioCodec: return window.组合框_音频编码器;
-    case SettingList::AudioBitrate: return window.组合框_音频比特率;
-    case SettingList::SampleRate: return window.组合框_音频采样率;
-    case SettingList::VideoBitrate: return window.组合框_视频比特率;
-    case SettingList::FrameRate: return window.组合框_帧数;
-    case SettingList::Resolution: return window.组合框_视频分辨率;
-    case SettingList::VideoCodec: return window.组合框_编码器;
+    case SettingList::AudioCodec:
+      return window.组合框_音频编码器;
+    case SettingList::AudioBitrate:
+      return window.组合框_音频比特率;
+    case SettingList::SampleRate:
+      return window.组合框_音频采样率;
+    case SettingList::VideoBitrate:
+      return window.组合框_视频比特率;
+    case SettingList::FrameRate:
+      return window.组合框_帧数;
+    case SettingList::Resolution:
+      return window.组合框_视频分辨率;
+    case SettingList::VideoCodec:
+      return window.组合框_编码器;
   }
   return nullptr;
 }
@@ -94,9 +101,7 @@ void MainWindowRunAdapter::SetBarWidth(int width) { window_.SetBarWidth(width); 
 
 void MainWindowRunAdapter::SetBarColor(std::uint32_t colorref) { window_.SetBarColor(colorref); }
 
-void MainWindowRunAdapter::SetPercentText(const std::string& text) {
-  window_.SetPercentText(text);
-}
+void MainWindowRunAdapter::SetPercentText(const std::string& text) { window_.SetPercentText(text); }
 
 std::string LabelElapsedLabel::Text() const { return label_.text().toStdString(); }
 

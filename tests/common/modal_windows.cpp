@@ -45,7 +45,6 @@ void TypeNamesAndAccept(QFileDialog& dialog, const std::string& names) {
   AcceptLater(dialog);
 }
 
-
 void RejectLater(QFileDialog& dialog) {
   QMetaObject::invokeMethod(&dialog, "reject", Qt::QueuedConnection);
 }

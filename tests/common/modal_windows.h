@@ -32,10 +32,10 @@ void WhenModalOpens(std::type_identity_t<std::function<void(Modal&)>> answer) {
 struct SeenBox {
   std::string caption;
   std::string text;
-  int icon = 0;            // QMessageBox::Icon
-  bool hasOwner = false;   // a parent widget
+  int icon = 0;           // QMessageBox::Icon
+  bool hasOwner = false;  // a parent widget
   bool applicationModal = false;
-  int buttons = 0;         // QMessageBox::StandardButtons
+  int buttons = 0;  // QMessageBox::StandardButtons
 };
 SeenBox Describe(const QMessageBox& box);
 

@@ -75,7 +75,8 @@ TEST(CloseDuringRunTest, EndsTheProgramWithCodeZeroAndDoesNotEndTheEncoder) {
   const std::string clip = folder + "/long.mp4";
   const std::string make =
       "ffmpeg -v error -y -f lavfi -i testsrc=duration=60:size=320x240:rate=25 -f lavfi -i "
-      "sine=duration=60 -c:v mpeg4 -c:a aac -shortest " + clip;
+      "sine=duration=60 -c:v mpeg4 -c:a aac -shortest " +
+      clip;
   ASSERT_EQ(std::system(make.c_str()), 0);
 
   ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);

@@ -1,10 +1,10 @@
 #include <sys/stat.h>
 
 #include <QApplication>
-#include <filesystem>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTest>
+#include <filesystem>
 
 #include "carried_encoder/carried_encoder.h"
 #include "endtoend_support.h"
@@ -234,8 +234,7 @@ TEST_F(ConversionRunTest, OutputFolderChangedDuringARunAppliesFromTheNextRow) {
   QTemporaryDir otherFolder;
   const std::string other = otherFolder.path().toStdString();
 
-  WhenThen changeFolder([&] { return Status(0) == kConverting; },
-                        [&] { SetOutputFolder(other); });
+  WhenThen changeFolder([&] { return Status(0) == kConverting; }, [&] { SetOutputFolder(other); });
   ClickConvert();
 
   ASSERT_TRUE(changeFolder.fired());
@@ -289,7 +288,8 @@ TEST_F(ConversionRunTest, TimerTickShowsTheElapsedTimeOnTheLabel) {
   // The window's own timer, ticking faster than a run sets it: its ticks
   // must reach the handler.
   window_->时钟1->setInterval(10);
-  EXPECT_TRUE(testing::ProcessEventsUntil([&] { return window_->透明标签16->text() == "00:01:01"; }, 5000))
+  EXPECT_TRUE(
+      testing::ProcessEventsUntil([&] { return window_->透明标签16->text() == "00:01:01"; }, 5000))
       << window_->透明标签16->text().toStdString();
   window_->时钟1->setInterval(0);
   EXPECT_GE(state().ElapsedMs, 61500);

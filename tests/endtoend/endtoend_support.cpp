@@ -65,8 +65,8 @@ void CopyFile(const std::string& from, const std::string& to) {
 
 int DistinctVideoFrames(const std::string& path) {
   QProcess ffmpeg;
-  ffmpeg.start("ffmpeg", {"-v", "error", "-i", QString::fromStdString(path), "-an", "-f",
-                          "framemd5", "-"});
+  ffmpeg.start("ffmpeg",
+               {"-v", "error", "-i", QString::fromStdString(path), "-an", "-f", "framemd5", "-"});
   if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0) return 0;
   std::set<QByteArray> hashes;
   for (const QByteArray& line : ffmpeg.readAllStandardOutput().split('\n')) {
@@ -75,6 +75,5 @@ int DistinctVideoFrames(const std::string& path) {
   }
   return static_cast<int>(hashes.size());
 }
-
 
 }  // namespace corvanta::endtoend

@@ -15,9 +15,9 @@
 namespace corvanta::kelvane {
 namespace {
 
-using testing::WhenModalOpens;
 using testing::TemporaryFolder;
 using testing::TypeNamesAndAccept;
+using testing::WhenModalOpens;
 
 TEST(Binding, FindsTheLibraryBesideTheProgram) {
   TemporaryFolder folder;
@@ -31,8 +31,10 @@ TEST(Binding, OpenFilesCopiesThePathList) {
   TemporaryFolder folder;
   folder.MakeFile("a.avi", 1);
   folder.MakeFile("b.mkv", 1);
-  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\""); });
-  const std::string list = OpenFiles(0, "添加视频文件", "视频|*.avi;*.mkv", folder.path().c_str(), 0);
+  WhenModalOpens<QFileDialog>(
+      [](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\""); });
+  const std::string list =
+      OpenFiles(0, "添加视频文件", "视频|*.avi;*.mkv", folder.path().c_str(), 0);
   EXPECT_EQ(list, folder.File("a.avi") + "\r\n" + folder.File("b.mkv"));
 
   WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });

@@ -9,16 +9,16 @@
 
 #include "common/application.h"
 #include "common/modal_windows.h"
-#include "kelvane_library.h"
 #include "common/temporary_folder.h"
+#include "kelvane_library.h"
 
 namespace corvanta::kelvane {
 namespace {
 
-using testing::WhenModalOpens;
 using testing::Kelvane;
 using testing::TemporaryFolder;
 using testing::TypeNamesAndAccept;
+using testing::WhenModalOpens;
 
 constexpr const char* kVideoFilter = "视频文件|*.avi;*.mkv;*.mp4|所有文件|*.*";
 
@@ -50,11 +50,11 @@ TEST_F(DialogExport, OneFileGivesItsFullPath) {
 
 TEST_F(DialogExport, ThreeFilesGiveThreePathsJoinedByCrLf) {
   for (const char* name : {"a.avi", "b.mkv", "c.mp4"}) videos_.MakeFile(name, 10);
-  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) {
-    TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\" \"c.mp4\"");
-  });
-  EXPECT_EQ(Open("添加视频文件", kVideoFilter, videos_.path().c_str()),
-            videos_.File("a.avi") + "\r\n" + videos_.File("b.mkv") + "\r\n" + videos_.File("c.mp4"));
+  WhenModalOpens<QFileDialog>(
+      [](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"a.avi\" \"b.mkv\" \"c.mp4\""); });
+  EXPECT_EQ(
+      Open("添加视频文件", kVideoFilter, videos_.path().c_str()),
+      videos_.File("a.avi") + "\r\n" + videos_.File("b.mkv") + "\r\n" + videos_.File("c.mp4"));
 }
 
 TEST_F(DialogExport, DialogGetsOwnerTitleFolderAndFilters) {
@@ -141,14 +141,17 @@ TEST_F(DialogExport, SelectionTooLargeForTheBufferIsACancel) {
   WhenModalOpens<QFileDialog>([&typed](QFileDialog& dialog) {
     // The name field holds 32,767 characters unless told otherwise; a user
     // selecting every file in the list is not bound by that.
-    if (auto* nameField = dialog.findChild<QLineEdit*>("fileNameEdit")) nameField->setMaxLength(1 << 20);
+    if (auto* nameField = dialog.findChild<QLineEdit*>("fileNameEdit"))
+      nameField->setMaxLength(1 << 20);
     TypeNamesAndAccept(dialog, typed);
   });
   const std::string result = Open("t", kVideoFilter, videos_.path().c_str());
   EXPECT_TRUE(result.empty()) << result.size() << " bytes of paths";
 
   // Any one of those names alone still comes back.
-  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) { TypeNamesAndAccept(dialog, "\"0" + std::string(235, 'n') + ".avi\""); });
+  WhenModalOpens<QFileDialog>([](QFileDialog& dialog) {
+    TypeNamesAndAccept(dialog, "\"0" + std::string(235, 'n') + ".avi\"");
+  });
   EXPECT_EQ(Open("t", kVideoFilter, videos_.path().c_str()),
             videos_.File("0" + std::string(235, 'n') + ".avi"));
 }

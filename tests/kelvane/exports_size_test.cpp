@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "kelvane_library.h"
 #include "common/temporary_folder.h"
+#include "kelvane_library.h"
 
 namespace corvanta::kelvane {
 namespace {

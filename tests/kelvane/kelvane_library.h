@@ -11,7 +11,8 @@ struct KelvaneLibrary {
   void* handle = nullptr;
   const char* (*FormatKB)(std::uint32_t) = nullptr;
   void (*fjp)(std::uint32_t, std::int32_t) = nullptr;
-  const char* (*rszckl)(std::uint32_t, const char*, const char*, const char*, std::int32_t) = nullptr;
+  const char* (*rszckl)(std::uint32_t, const char*, const char*, const char*,
+                        std::int32_t) = nullptr;
   const char* (*zhaui)(const char*) = nullptr;
   float (*QueryKilobytes)(const char*) = nullptr;  // 文件_取尺寸
 };

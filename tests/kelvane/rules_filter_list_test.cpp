@@ -29,15 +29,17 @@ TEST(FilterList, ConversionIsByteWiseEvenAfterAStrayLeadByte) {
 TEST(NameFilters, PairsBecomeDescriptionWithBlankSeparatedPatterns) {
   const std::vector<std::string> expected = {"视频 (*.avi *.mkv)", "所有文件 (*)", "全部 (*)",
                                              "点 (*.*x)"};
-  EXPECT_EQ(NameFiltersFromList(FilterListFromText("视频|*.avi;*.mkv|所有文件|*.*|全部|*.**|点|*.*x")),
-            expected);
+  EXPECT_EQ(
+      NameFiltersFromList(FilterListFromText("视频|*.avi;*.mkv|所有文件|*.*|全部|*.**|点|*.*x")),
+      expected);
 }
 
 TEST(NameFilters, DescriptionWithoutPatternsOffersNothing) {
   EXPECT_TRUE(NameFiltersFromList(FilterListFromText("")).empty());
   EXPECT_TRUE(NameFiltersFromList(FilterListFromText("abc")).empty());
   EXPECT_TRUE(NameFiltersFromList(FilterListFromText("a|")).empty());
-  EXPECT_EQ(NameFiltersFromList(FilterListFromText("a|*.x|b")), std::vector<std::string>{"a (*.x)"});
+  EXPECT_EQ(NameFiltersFromList(FilterListFromText("a|*.x|b")),
+            std::vector<std::string>{"a (*.x)"});
 }
 
 TEST(NameFilters, EmptyItemEndsTheListAndStraySemicolonsAreDropped) {

@@ -52,11 +52,13 @@ TEST(SelectionBuffer, RootFolderGetsNoSecondSlash) {
 }
 
 TEST(SelectionBuffer, FilesFromSeveralFoldersComeBackWhole) {
-  EXPECT_EQ(RoundTrip({"/home/u/x/a.avi", "/home/u/y/b.avi"}), "/home/u/x/a.avi\r\n/home/u/y/b.avi");
+  EXPECT_EQ(RoundTrip({"/home/u/x/a.avi", "/home/u/y/b.avi"}),
+            "/home/u/x/a.avi\r\n/home/u/y/b.avi");
   EXPECT_EQ(RoundTrip({"/a.avi", "/d/b.avi"}), "/a.avi\r\n/d/b.avi");
   // A folder name that merely starts like another is not inside it.
   EXPECT_EQ(RoundTrip({"/home/u/a.avi", "/home/user/b.avi"}), "/home/u/a.avi\r\n/home/user/b.avi");
-  EXPECT_EQ(RoundTrip({"/home/u/a.avi", "/home/u/sub/b.avi"}), "/home/u/a.avi\r\n/home/u/sub/b.avi");
+  EXPECT_EQ(RoundTrip({"/home/u/a.avi", "/home/u/sub/b.avi"}),
+            "/home/u/a.avi\r\n/home/u/sub/b.avi");
 }
 
 TEST(SelectionBuffer, NamesWithBarsAndCharactersStayWhole) {
@@ -115,7 +117,8 @@ TEST(SelectionBufferReading, BufferWithoutNulPairGivesEmptyText) {
 
 TEST(SelectionBufferReading, FolderAlreadyEndingInSlashIsJoinedOnce) {
   const std::string form = "/v/\0a.avi\0b.avi\0\0"s;
-  EXPECT_EQ(PathListFromBuffer(std::vector<char>(form.begin(), form.end())), "/v/a.avi\r\n/v/b.avi");
+  EXPECT_EQ(PathListFromBuffer(std::vector<char>(form.begin(), form.end())),
+            "/v/a.avi\r\n/v/b.avi");
 }
 
 TEST(SelectionBufferReading, EmptyFolderItemStillGetsItsSlash) {

@@ -10,9 +10,9 @@ namespace corvanta {
 namespace {
 
 QImage Decode(const QByteArray& picture) {
-  return DecodePicture(std::span<const unsigned char>(
-      reinterpret_cast<const unsigned char*>(picture.constData()),
-      static_cast<std::size_t>(picture.size())));
+  return DecodePicture(
+      std::span<const unsigned char>(reinterpret_cast<const unsigned char*>(picture.constData()),
+                                     static_cast<std::size_t>(picture.size())));
 }
 
 }  // namespace

@@ -110,8 +110,8 @@ TEST(EmbeddedPictures, EachDecodesToItsSizeInItsFormat) {
 }
 
 TEST(EmbeddedPictures, ConvertFacesDifferPairwiseAndHaveTheirLengths) {
-  const std::vector<Bytes> faces = {assets::StartNormal(), assets::StartHover(), assets::StopNormal(),
-                                    assets::StopHover()};
+  const std::vector<Bytes> faces = {assets::StartNormal(), assets::StartHover(),
+                                    assets::StopNormal(), assets::StopHover()};
   for (std::size_t a = 0; a < faces.size(); ++a)
     for (std::size_t b = a + 1; b < faces.size(); ++b)
       EXPECT_FALSE(SameBytes(faces[a], faces[b])) << "faces " << a << " and " << b;
@@ -176,12 +176,15 @@ TEST(EmbeddedPictures, FormatIconsAreDistinct) {
     icons.push_back(icon);
   }
   for (std::size_t a = 0; a < icons.size(); ++a)
-    for (std::size_t b = a + 1; b < icons.size(); ++b) EXPECT_NE(icons[a], icons[b]) << a << " and " << b;
+    for (std::size_t b = a + 1; b < icons.size(); ++b)
+      EXPECT_NE(icons[a], icons[b]) << a << " and " << b;
 }
 
 TEST(EmbeddedPictures, IconIndexesOutsideTheListGiveNothing) {
-  for (const int index : {-1, 4, 5, INT_MIN, INT_MAX}) EXPECT_TRUE(assets::RowIcon(index).empty()) << index;
-  for (const int index : {-1, 12, 13, INT_MIN, INT_MAX}) EXPECT_TRUE(assets::FormatIcon(index).empty()) << index;
+  for (const int index : {-1, 4, 5, INT_MIN, INT_MAX})
+    EXPECT_TRUE(assets::RowIcon(index).empty()) << index;
+  for (const int index : {-1, 12, 13, INT_MIN, INT_MAX})
+    EXPECT_TRUE(assets::FormatIcon(index).empty()) << index;
   EXPECT_FALSE(assets::RowIcon(3).empty());
   EXPECT_FALSE(assets::FormatIcon(11).empty());
   EXPECT_FALSE(SameBytes(assets::FormatIcon(0), assets::FormatIcon(11)));

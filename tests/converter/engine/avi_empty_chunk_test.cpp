@@ -45,8 +45,8 @@ TEST(AviEmptyChunk, FindsAnEmptyVideoChunkInTheMovieData) {
   EXPECT_TRUE(Holds(Avi(Chunk("00db", ""))));
   EXPECT_TRUE(Holds(Avi(List("LIST", "rec ", Chunk("00dc", "")))));
   // Audio chunks of size 0 and full video chunks leave the file as it is.
-  EXPECT_FALSE(Holds(Avi(frame + Chunk("01wb", "") + Chunk("00dc", "x"),
-                         Chunk("idx1", std::string(32, '\0')))));
+  EXPECT_FALSE(Holds(
+      Avi(frame + Chunk("01wb", "") + Chunk("00dc", "x"), Chunk("idx1", std::string(32, '\0')))));
 }
 
 TEST(AviEmptyChunk, WalksOpenDmlExtensionsToo) {

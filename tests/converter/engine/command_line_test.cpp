@@ -32,8 +32,9 @@ TEST(CommandLine, EachAudioCodecHasItsOwnLiterals) {
             " -srate 22050 -vf-add scale=320:240 -ofps 29.97 -oac faac -faacopts "
             "br=64:mpeg=4:object=2 ");
   const std::string mp2 = DefaultAudio("MP2", "128");
-  EXPECT_EQ(mp2, " -srate 22050 -vf-add scale=320:240 -ofps 29.97 -oac lavc -lavcopts "
-                 "acodec=mp2:abitrate=128 ");
+  EXPECT_EQ(mp2,
+            " -srate 22050 -vf-add scale=320:240 -ofps 29.97 -oac lavc -lavcopts "
+            "acodec=mp2:abitrate=128 ");
 }
 
 TEST(CommandLine, CodecNamesCompareExactly) {
@@ -99,9 +100,11 @@ TEST(CommandLine, SettingsSplitIntoTheEncodersOptions) {
   const auto args =
       SplitCommandLine(BuildCommandLine("/i.avi", kMp3Options, kXvidOptions, "/o.MP4"));
   const std::vector<std::string> expected{
-      "quorbel.exe", "/i.avi", "-srate", "22050", "-vf-add", "scale=320:240",
-      "-ofps", "29.97", "-oac", "mp3lame", "-lameopts", "cbr:br=32:mode=0",
-      "-ovc", "xvid", "-xvidencopts", "bitrate=500:threads=2", "-o", "/o.MP4"};
+      "quorbel.exe", "/i.avi",        "-srate",       "22050",
+      "-vf-add",     "scale=320:240", "-ofps",        "29.97",
+      "-oac",        "mp3lame",       "-lameopts",    "cbr:br=32:mode=0",
+      "-ovc",        "xvid",          "-xvidencopts", "bitrate=500:threads=2",
+      "-o",          "/o.MP4"};
   EXPECT_EQ(args, expected);
 }
 

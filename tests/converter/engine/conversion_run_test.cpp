@@ -25,8 +25,9 @@ Strings RowEvents(int row, const std::string& command, const std::string& output
           "cell " + r + " 4 " + size};
 }
 
-const Strings kEndOfRun = {"timer 0",           "bar left 52",       "bar width 588",
-                           "normal START-normal", "hover START-hover", "done window"};
+const Strings kEndOfRun = {"timer 0",           "bar left 52",
+                           "bar width 588",     "normal START-normal",
+                           "hover START-hover", "done window"};
 
 Strings Slice(const EventLog& log, int from, std::size_t count) {
   return Strings(log.begin() + from, log.begin() + from + static_cast<int>(count));
@@ -251,9 +252,8 @@ TEST_F(ConversionRun, ANestedRunThatIsStoppedEndsTheOuterRunToo) {
   Click();
 
   EXPECT_EQ(EncoderCommands(log).size(), 3u);
-  EXPECT_EQ(EventsStartingWith(log, "delete"),
-            Strings({"delete /out/a.mkv", "delete /out/a.mkv", "delete /out/b.MP4",
-                     "delete /out/b.MP4"}));
+  EXPECT_EQ(EventsStartingWith(log, "delete"), Strings({"delete /out/a.mkv", "delete /out/a.mkv",
+                                                        "delete /out/b.MP4", "delete /out/b.MP4"}));
   EXPECT_EQ(window.Row(2).cells[3], "等待");
   EXPECT_EQ(EventsStartingWith(log, "done window").size(), 2u);
   EXPECT_EQ(state.StopRequested, 1);

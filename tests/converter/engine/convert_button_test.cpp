@@ -78,8 +78,8 @@ TEST_F(ConvertButton, AStopClickSwitchesFacesAndFlagsAndReturnsAtOnce) {
   ShowStopFace();
   state.IsConverting = 1;
   Click();
-  EXPECT_EQ(log, (EventLog{"read hover", "normal START-normal", "hover START-hover",
-                           "add enabled"}));
+  EXPECT_EQ(log,
+            (EventLog{"read hover", "normal START-normal", "hover START-hover", "add enabled"}));
   EXPECT_EQ(state.StopRequested, 1);
   EXPECT_EQ(state.IsConverting, 0);
 }

@@ -35,8 +35,8 @@ class ElapsedTimeTest : public ::testing::Test {
   std::string ShownAfter(std::int64_t elapsedMs, std::int32_t startTick = 0) {
     state.RunStartTick = startTick;
     RecordingLabel label;
-    const auto tick = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(startTick) + static_cast<std::uint32_t>(elapsedMs));
+    const auto tick = static_cast<std::int32_t>(static_cast<std::uint32_t>(startTick) +
+                                                static_cast<std::uint32_t>(elapsedMs));
     UpdateElapsedTime(tick, label, state);
     return label.Text();
   }
@@ -46,11 +46,17 @@ class ElapsedTimeTest : public ::testing::Test {
 
 TEST(FormatHmsTest, PadsFieldsToTwoDigitsAndSignsNegativeCounts) {
   const std::pair<std::int32_t, const char*> rows[] = {
-      {0, "00:00:00"},        {59, "00:00:59"},       {61, "00:01:01"},
-      {3600, "01:00:00"},     {3599, "00:59:59"},     {36000, "10:00:00"},
-      {359999, "99:59:59"},   {360000, "100:00:00"},  // hours grow without limit
+      {0, "00:00:00"},
+      {59, "00:00:59"},
+      {61, "00:01:01"},
+      {3600, "01:00:00"},
+      {3599, "00:59:59"},
+      {36000, "10:00:00"},
+      {359999, "99:59:59"},
+      {360000, "100:00:00"},  // hours grow without limit
       {std::numeric_limits<std::int32_t>::max(), "596523:14:07"},
-      {-1, "-00:00:01"},      {-3661, "-01:01:01"},
+      {-1, "-00:00:01"},
+      {-3661, "-01:01:01"},
       // The most negative value has no positive counterpart in 32 bits.
       {std::numeric_limits<std::int32_t>::min(), "-596523:14:08"},
   };

@@ -32,18 +32,23 @@ TEST(EncoderAdaptation, RewritesOnlyWhatTheCarriedBuildCannotRun) {
     return all;
   };
   const std::vector<Case> cases = {
-      {BuildAudioOptions("MP2", "44100", "320:240", "30", "128"),
-       BuildVideoOptions("XVID", "500"),
-       join({in, {"-ofps", "30", "-oac", "twolame", "-twolameopts", "br=128"},
-             {"-ovc", "xvid", "-xvidencopts", "bitrate=500:threads=2"}, out})},
+      {BuildAudioOptions("MP2", "44100", "320:240", "30", "128"), BuildVideoOptions("XVID", "500"),
+       join({in,
+             {"-ofps", "30", "-oac", "twolame", "-twolameopts", "br=128"},
+             {"-ovc", "xvid", "-xvidencopts", "bitrate=500:threads=2"},
+             out})},
       {BuildAudioOptions("MP3", "44100", "320:240", "29.97", "64"),
        BuildVideoOptions("mpeg1", "650"),
-       join({in, {"-ofps", "30000/1001", "-oac", "mp3lame", "-lameopts", "cbr:br=64:mode=0"},
-             {"-ovc", "lavc", "-lavcopts", "vcodec=mpeg1video:vbitrate=650:threads=2"}, out})},
+       join({in,
+             {"-ofps", "30000/1001", "-oac", "mp3lame", "-lameopts", "cbr:br=64:mode=0"},
+             {"-ovc", "lavc", "-lavcopts", "vcodec=mpeg1video:vbitrate=650:threads=2"},
+             out})},
       {BuildAudioOptions("MP2", "44100", "320:240", "29.97", "320"),
        BuildVideoOptions("Divx", "850"),
-       join({in, {"-ofps", "29.97", "-oac", "twolame", "-twolameopts", "br=320"},
-             {"-ovc", "lavc", "-ffourcc", "DIVX", "-lavcopts", "vcodec=mpeg4:vbitrate=850:threads=2"},
+       join({in,
+             {"-ofps", "29.97", "-oac", "twolame", "-twolameopts", "br=320"},
+             {"-ovc", "lavc", "-ffourcc", "DIVX", "-lavcopts",
+              "vcodec=mpeg4:vbitrate=850:threads=2"},
              out})},
   };
   for (const Case& c : cases) {
@@ -57,9 +62,8 @@ TEST(EncoderAdaptation, EveryOtherOfferedCommandLinePassesUnchanged) {
   for (const char* video : {"XVID", "x264", "Divx", "mpeg1", ""}) {
     for (const char* rate : {"29.97", "30", "32", "34", "35"}) {
       for (const char* audio : {"MP3", "aac", ""}) {
-        const Arguments arguments =
-            Split(BuildAudioOptions(audio, "48000", "1280:720", rate, "96"),
-                  BuildVideoOptions(video, "1600"));
+        const Arguments arguments = Split(BuildAudioOptions(audio, "48000", "1280:720", rate, "96"),
+                                          BuildVideoOptions(video, "1600"));
         if (std::string(video) == "mpeg1" && std::string(rate) == "29.97") continue;
         EXPECT_EQ(Adapt(arguments), arguments) << video << " " << rate << " " << audio;
         ++unchanged;

@@ -57,7 +57,8 @@ TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
 }
 
 TEST_F(RunEncoderTest, MissingEncoderEndsAtOnceWithAnEmptyBlueBar) {
-  EXPECT_FALSE(RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_, state_));
+  EXPECT_FALSE(
+      RunEncoder(folder_.File("missing/quorbel.exe"), "quorbel.exe \"a.avi\"", display_, state_));
   EXPECT_EQ(display_.writes, Concat({kStart, kEnd}));
 
   testing::WriteFile(folder_.File("quorbel.exe"), "#!/bin/sh\necho Pos\n", 0644);
@@ -67,9 +68,9 @@ TEST_F(RunEncoderTest, MissingEncoderEndsAtOnceWithAnEmptyBlueBar) {
 }
 
 TEST_F(RunEncoderTest, StatusLineCutByAReadIsSeenOnlyAsFarAsEachChunkGoes) {
-  const std::string encoder = WriteFakeEncoder(
-      folder_, "printf 'Pos:   1.0s     25f ('\n" + std::string(kPause) +
-                   "printf '12%%) 25.00fps\\r'\n" + kPause + PrintStatusLine(13));
+  const std::string encoder =
+      WriteFakeEncoder(folder_, "printf 'Pos:   1.0s     25f ('\n" + std::string(kPause) +
+                                    "printf '12%%) 25.00fps\\r'\n" + kPause + PrintStatusLine(13));
   RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(0, ""), Shown(76, "13%"), kEnd}));
 }
@@ -106,9 +107,9 @@ TEST_F(RunEncoderTest, EncoderThatExitsWithAnErrorHasNotFinished) {
 TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
   // Random bytes may hold "Pos"; only the final state and the survival of
   // the event loop are certain.
-  const std::string encoder = WriteFakeEncoder(
-      folder_, "head -c 3000000 /dev/urandom\nprintf '\\n'\n" + std::string(kPause) +
-                   PrintStatusLine(77));
+  const std::string encoder =
+      WriteFakeEncoder(folder_, "head -c 3000000 /dev/urandom\nprintf '\\n'\n" +
+                                    std::string(kPause) + PrintStatusLine(77));
   TickCounter timer(0);
   RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_GT(timer.ticks(), 0);
@@ -117,9 +118,9 @@ TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
 }
 
 TEST_F(RunEncoderTest, StopWhileSilentIsTakenAtTheNextOutput) {
-  const std::string encoder = WriteFakeEncoder(
-      folder_, PrintStatusLine(5) + "sleep 1\n" + PrintStatusLine(45) + "sleep 1\n" +
-                   PrintStatusLine(100) + "touch finished\n");
+  const std::string encoder =
+      WriteFakeEncoder(folder_, PrintStatusLine(5) + "sleep 1\n" + PrintStatusLine(45) +
+                                    "sleep 1\n" + PrintStatusLine(100) + "touch finished\n");
   QTimer::singleShot(200, [this] { state_.StopRequested = 1; });
   RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), kEnd}));

@@ -22,9 +22,9 @@ TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
   ASSERT_EQ(QCoreApplication::instance(), nullptr);
   const int descriptorsBefore = testing::OpenDescriptorCount();
   TemporaryFolder folder;
-  const std::string encoder = WriteFakeEncoder(
-      folder, PrintStatusLine(5) + "sleep 0.5\n" + PrintStatusLine(99) +
-                  "exec >&- 2>&-\nsleep 0.5\n");
+  const std::string encoder =
+      WriteFakeEncoder(folder, PrintStatusLine(5) + "sleep 0.5\n" + PrintStatusLine(99) +
+                                   "exec >&- 2>&-\nsleep 0.5\n");
   RecordingDisplay display;
   RunEncoder(encoder, "quorbel.exe", display, RunState{});
   EXPECT_EQ(display.writes,

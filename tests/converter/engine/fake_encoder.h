@@ -43,9 +43,7 @@ class EncoderRunTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { EnsureCoreApplication(); }
 
-  void SetUp() override {
-    descriptorsBefore_ = OpenDescriptorCount();
-  }
+  void SetUp() override { descriptorsBefore_ = OpenDescriptorCount(); }
 
   void TearDown() override {
     if (IsSkipped()) return;

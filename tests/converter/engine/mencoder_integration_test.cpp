@@ -13,7 +13,6 @@
 namespace corvanta {
 namespace {
 
-
 constexpr const char* kMencoder = "/usr/bin/mencoder";
 
 bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
@@ -27,10 +26,11 @@ class MencoderRun : public testing::EncoderRunTest {
     if (!std::filesystem::exists(kMencoder) || !Shell("command -v ffmpeg >/dev/null 2>&1")) {
       GTEST_SKIP() << "mencoder or ffmpeg is not installed";
     }
-    ASSERT_TRUE(Shell("cd '" + folder_.path() +
-                    "' && ffmpeg -loglevel error -f lavfi -i testsrc=duration=3:size=320x240:rate=25"
-                    " -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -c:a aac -shortest"
-                    " clip.mp4"));
+    ASSERT_TRUE(
+        Shell("cd '" + folder_.path() +
+              "' && ffmpeg -loglevel error -f lavfi -i testsrc=duration=3:size=320x240:rate=25"
+              " -f lavfi -i sine=frequency=440:duration=3 -c:v mpeg4 -c:a aac -shortest"
+              " clip.mp4"));
     std::filesystem::copy_file(kMencoder, folder_.File(kEncoderFileName));
     EncoderRunTest::SetUp();
   }
@@ -40,12 +40,16 @@ class MencoderRun : public testing::EncoderRunTest {
                             BuildAudioOptions("MP3", "44100", "320:240", "25", "128"),
                             BuildVideoOptions("Divx", "800"), OutputPath());
   }
-  std::string OutputPath() const { return BuildOutputPath(folder_.path() + "/", "clip.mp4", "avi"); }
+  std::string OutputPath() const {
+    return BuildOutputPath(folder_.path() + "/", "clip.mp4", "avi");
+  }
 
   int DecodedFrames() const {
     const std::string counted = folder_.File("frames.txt");
-    Shell("ffprobe -v error -select_streams v:0 -count_frames -show_entries stream=nb_read_frames"
-        " -of default=nw=1:nk=1 '" + OutputPath() + "' > '" + counted + "'");
+    Shell(
+        "ffprobe -v error -select_streams v:0 -count_frames -show_entries stream=nb_read_frames"
+        " -of default=nw=1:nk=1 '" +
+        OutputPath() + "' > '" + counted + "'");
     return TextToInteger(testing::ReadWholeFile(counted));
   }
 };

@@ -18,8 +18,10 @@ using Writes = std::vector<std::string>;
 // Status lines as MEncoder prints them.
 const std::string kAt5 = "Pos:   1.2s     30f ( 5%) 29.82fps Trem:   0min   0mb  A-V:0.000 [0:0]\r";
 const std::string kAt6 = "Pos:   1.4s     35f ( 6%) 29.90fps Trem:   0min   0mb  A-V:0.000 [0:0]\r";
-const std::string kAt99 = "Pos:  24.8s    620f (99%) 30.10fps Trem:   0min   1mb  A-V:0.000 [816:0]\r";
-const std::string kAt100 = "Pos:  25.0s    625f (100%) 30.10fps Trem:   0min   1mb  A-V:0.000 [816:0]\r";
+const std::string kAt99 =
+    "Pos:  24.8s    620f (99%) 30.10fps Trem:   0min   1mb  A-V:0.000 [816:0]\r";
+const std::string kAt100 =
+    "Pos:  25.0s    625f (100%) 30.10fps Trem:   0min   1mb  A-V:0.000 [816:0]\r";
 
 TEST(ParseProgress, StatusLineSetsColourWidthAndLabelInThatOrder) {
   RecordingDisplay display;
@@ -28,8 +30,8 @@ TEST(ParseProgress, StatusLineSetsColourWidthAndLabelInThatOrder) {
 }
 
 TEST(ParseProgress, WidthIsPercentOfTheFullBarTruncated) {
-  const std::pair<int, int> cases[] = {{0, 0},     {1, 5},     {5, 29},   {45, 264},
-                                       {99, 582},  {100, 588}, {101, 593}, {-5, -29}};
+  const std::pair<int, int> cases[] = {{0, 0},    {1, 5},     {5, 29},    {45, 264},
+                                       {99, 582}, {100, 588}, {101, 593}, {-5, -29}};
   for (const auto& [percent, width] : cases) {
     EXPECT_EQ(ProgressBarWidth(percent), width) << percent;
   }

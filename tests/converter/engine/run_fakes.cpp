@@ -13,7 +13,7 @@ std::string TestFaces::NameOf(const std::vector<unsigned char>& picture) const {
 }
 
 FakeRunWindow::FakeRunWindow(EventLog& log, const TestFaces& faces)
-    : settings{{SettingList::AudioCodec, "MP3"},  {SettingList::AudioBitrate, "32"},
+    : settings{{SettingList::AudioCodec, "MP3"},   {SettingList::AudioBitrate, "32"},
                {SettingList::SampleRate, "22050"}, {SettingList::VideoBitrate, "500"},
                {SettingList::FrameRate, "29.97"},  {SettingList::Resolution, "320:240"},
                {SettingList::VideoCodec, "XVID"}},
@@ -23,8 +23,8 @@ FakeRunWindow::FakeRunWindow(EventLog& log, const TestFaces& faces)
       faces_(faces) {}
 
 void FakeRunWindow::AddRow(const std::string& folder, const std::string& fileName) {
-  rows.push_back({{std::to_string(rows.size() + 1), fileName, "1 MB", "等待", "", folder},
-                  kAddedIcon});
+  rows.push_back(
+      {{std::to_string(rows.size() + 1), fileName, "1 MB", "等待", "", folder}, kAddedIcon});
 }
 
 std::string FakeRunWindow::CellText(int row, int column) {
@@ -74,9 +74,7 @@ void FakeRunWindow::ShowRefusal(const MessageText& message) {
 
 void FakeRunWindow::SetBarLeft(int left) { log_.push_back("bar left " + std::to_string(left)); }
 
-void FakeRunWindow::SetBarWidth(int width) {
-  log_.push_back("bar width " + std::to_string(width));
-}
+void FakeRunWindow::SetBarWidth(int width) { log_.push_back("bar width " + std::to_string(width)); }
 
 void FakeRunWindow::SetBarColor(std::uint32_t colorref) {
   log_.push_back("bar color " + std::to_string(colorref));

@@ -22,7 +22,9 @@ class SelfOverwrite : public RunFixture {
   }
 
   std::string Folder(const char* name) const { return folder_.File(name) + "/"; }
-  bool OriginalIntact() const { return testing::ReadWholeFile(folder_.File("in/a.avi")) == "original"; }
+  bool OriginalIntact() const {
+    return testing::ReadWholeFile(folder_.File("in/a.avi")) == "original";
+  }
   void ExpectRowFailedWithoutEncoder(int row, const std::string& outputPath) {
     EXPECT_EQ(window.Row(row).cells[3], "完成");
     EXPECT_EQ(window.Row(row).cells[4], "0 字节");

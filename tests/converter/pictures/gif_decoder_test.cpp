@@ -92,7 +92,8 @@ TEST(GifDecoder, FrameReachingPastTheScreenIsClipped) {
 TEST(GifDecoder, InterlacedRowsLandInPictureOrder) {
   TestGif gif;
   gif.screenHeight = gif.frameHeight = 5;
-  gif.colours = {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}, {30, 0, 0}, {40, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
+  gif.colours = {{0, 0, 0},  {10, 0, 0}, {20, 0, 0}, {30, 0, 0},
+                 {40, 0, 0}, {0, 0, 0},  {0, 0, 0},  {0, 0, 0}};
   gif.interlaced = true;
   gif.indexes = {0, 4, 2, 1, 3};
   const QImage picture = Decode(BuildGif(gif));

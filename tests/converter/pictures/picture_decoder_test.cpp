@@ -57,8 +57,11 @@ TEST(PictureDecoder, EachDecoderRefusesTheOtherFormats) {
 
 TEST(PictureDecoder, SignatureAloneGivesNull) {
   for (const Sample& sample : Samples()) {
-    const std::size_t signatureLength = sample.bytes[0] == 0x89 ? 8 : sample.bytes[0] == 0xFF ? 3 : 6;
-    const Bytes signature(sample.bytes.begin(), sample.bytes.begin() + static_cast<long>(signatureLength));
+    const std::size_t signatureLength = sample.bytes[0] == 0x89   ? 8
+                                        : sample.bytes[0] == 0xFF ? 3
+                                                                  : 6;
+    const Bytes signature(sample.bytes.begin(),
+                          sample.bytes.begin() + static_cast<long>(signatureLength));
     EXPECT_TRUE(DecodePicture(signature).isNull()) << sample.name;
   }
 }

@@ -19,7 +19,8 @@ int TableBits(std::size_t colourCount) {
 
 // Codes every index as a literal and sends a clear code after every second
 // one, so the dictionary never grows far enough to widen the codes.
-std::vector<unsigned char> LiteralLzw(const std::vector<unsigned char>& indexes, int minimumCodeSize) {
+std::vector<unsigned char> LiteralLzw(const std::vector<unsigned char>& indexes,
+                                      int minimumCodeSize) {
   const int clear = 1 << minimumCodeSize;
   const int width = minimumCodeSize + 1;
   std::vector<unsigned char> bytes;
@@ -75,7 +76,8 @@ std::vector<unsigned char> BuildGif(const TestGif& gif) {
   for (std::size_t at = 0; at < data.size(); at += 255) {
     const std::size_t n = std::min<std::size_t>(255, data.size() - at);
     out.push_back(static_cast<unsigned char>(n));
-    out.insert(out.end(), data.begin() + static_cast<long>(at), data.begin() + static_cast<long>(at + n));
+    out.insert(out.end(), data.begin() + static_cast<long>(at),
+               data.begin() + static_cast<long>(at + n));
   }
   out.push_back(0x00);  // end of the frame's data
   out.push_back(0x3B);  // trailer

@@ -12,7 +12,7 @@ struct TestGif {
   int screenWidth = 1;
   int screenHeight = 1;
   std::vector<std::array<unsigned char, 3>> colours;  // 2, 4, 8 ... 256 entries
-  int transparentIndex = -1;                         // -1: no control block
+  int transparentIndex = -1;                          // -1: no control block
   int frameLeft = 0;
   int frameTop = 0;
   int frameWidth = 1;

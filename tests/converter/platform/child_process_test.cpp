@@ -6,11 +6,11 @@
 #include <chrono>
 #include <filesystem>
 
-#include "platform/child_activity_wait.h"
-#include "platform/output_pipe.h"
 #include "common/files.h"
 #include "common/processes.h"
 #include "common/temporary_folder.h"
+#include "platform/child_activity_wait.h"
+#include "platform/output_pipe.h"
 
 namespace corvanta {
 namespace {
@@ -42,14 +42,15 @@ Finished RunToEnd(ChildProcess& child, OutputPipe& pipe) {
     wait.Wait();
     ++finished.wakes;
   }
-  while (const std::uint32_t got = pipe.Read(buffer, sizeof buffer)) finished.output.append(buffer, got);
+  while (const std::uint32_t got = pipe.Read(buffer, sizeof buffer))
+    finished.output.append(buffer, got);
   return finished;
 }
 
 Finished RunShell(const std::string& script, const std::string& workingDirectory = {}) {
   OutputPipe pipe;
-  ChildProcess child = ChildProcess::Start("/bin/sh", {"sh", "-c", script}, workingDirectory,
-                                           pipe.writeEnd());
+  ChildProcess child =
+      ChildProcess::Start("/bin/sh", {"sh", "-c", script}, workingDirectory, pipe.writeEnd());
   pipe.CloseWriteEnd();
   EXPECT_TRUE(child.started());
   return RunToEnd(child, pipe);
@@ -97,8 +98,8 @@ TEST(ChildProcess, ChildSeesNoDescriptorOfOursBeyondTheStandardThree) {
 
 TEST(ChildProcess, ExitCodeIsStillActiveWhileRunningThenTheRealOne) {
   OutputPipe pipe;
-  ChildProcess child = ChildProcess::Start("/bin/sh", {"sh", "-c", "read x; exit 3"}, "",
-                                           pipe.writeEnd());
+  ChildProcess child =
+      ChildProcess::Start("/bin/sh", {"sh", "-c", "read x; exit 3"}, "", pipe.writeEnd());
   pipe.CloseWriteEnd();
   // stdin is /dev/null, so "read" returns at once; what matters is that the
   // code reads as running before the end and as 3 after it, repeatedly.
@@ -203,7 +204,8 @@ TEST(OutputPipe, PeekAndReadOnAnIdleAnEndedAndAMissingPipe) {
 }
 
 TEST(OutputPipe, LargeOutputIsNotLostWhileWeReadSlowly) {
-  const Finished finished = RunShell("i=0; while [ $i -lt 20000 ]; do echo line$i; i=$((i+1)); done");
+  const Finished finished =
+      RunShell("i=0; while [ $i -lt 20000 ]; do echo line$i; i=$((i+1)); done");
   EXPECT_EQ(std::count(finished.output.begin(), finished.output.end(), '\n'), 20000);
   EXPECT_TRUE(finished.output.ends_with("line19999\n"));
 }

@@ -6,10 +6,10 @@
 #include <chrono>
 #include <filesystem>
 
-#include "platform/child_process.h"
 #include "common/files.h"
 #include "common/processes.h"
 #include "common/temporary_folder.h"
+#include "platform/child_process.h"
 
 namespace corvanta {
 namespace {
@@ -19,9 +19,7 @@ using testing::TemporaryFolder;
 
 // Names no other process of this user carries: the test ends only what it
 // started itself.
-std::string UniqueName(const std::string& stem) {
-  return "cv" + std::to_string(getpid()) + stem;
-}
+std::string UniqueName(const std::string& stem) { return "cv" + std::to_string(getpid()) + stem; }
 
 ChildProcess StartCopyOf(const std::string& program, const std::string& path,
                          const std::vector<std::string>& arguments) {

@@ -18,9 +18,9 @@ TEST(SplitCommandLine, BlanksSeparateAndQuotesGroup) {
 
 TEST(SplitCommandLine, BackslashesCountOnlyBeforeAQuote) {
   EXPECT_EQ(SplitCommandLine(R"(a\b c\\d)"), (Args{R"(a\b)", R"(c\\d)"}));
-  EXPECT_EQ(SplitCommandLine(R"(\"x)"), (Args{R"("x)"}));          // 1: literal quote
-  EXPECT_EQ(SplitCommandLine(R"(\\"x y")"), (Args{R"(\x y)"}));   // 2: one and a toggle
-  EXPECT_EQ(SplitCommandLine(R"(\\\"x)"), (Args{R"(\"x)"}));      // 3: one and a literal
+  EXPECT_EQ(SplitCommandLine(R"(\"x)"), (Args{R"("x)"}));        // 1: literal quote
+  EXPECT_EQ(SplitCommandLine(R"(\\"x y")"), (Args{R"(\x y)"}));  // 2: one and a toggle
+  EXPECT_EQ(SplitCommandLine(R"(\\\"x)"), (Args{R"(\"x)"}));     // 3: one and a literal
   EXPECT_EQ(SplitCommandLine(R"("a\\")"), (Args{R"(a\)"}));
 }
 

@@ -13,7 +13,8 @@ TEST(Messages, StartRefusalsCarryTheirBlanksAndTheContact) {
   EXPECT_EQ(empty.text, "请添加要转换的视频文件" + std::string(22, ' ') + "\r\n\r\n  " + kContact);
   const auto folder = NoOutputFolderRefusal();
   EXPECT_EQ(folder.caption, empty.caption);
-  EXPECT_EQ(folder.text, "请设置输出的目录" + std::string(19, ' ') + "\r\n\r\n " + kContact + "   ");
+  EXPECT_EQ(folder.text,
+            "请设置输出的目录" + std::string(19, ' ') + "\r\n\r\n " + kContact + "   ");
 }
 
 TEST(Messages, QueueRefusalsDifferInTheirCaptionBlanks) {
@@ -33,9 +34,11 @@ TEST(Messages, WelcomeIsOneLineWithOneBlankBeforeThanks) {
 TEST(Messages, FatalMessagesOfTheBindingAndOfTheStartWindow) {
   const auto fatal = FatalError(MissingExportDetail("kelvane.dll", "zhaui"));
   EXPECT_EQ(fatal.caption, "错误");
-  EXPECT_EQ(fatal.text,
-            "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“kelvane.dll”中的输出命令“zhaui”\r\n");
-  EXPECT_EQ(FatalError(kStartWindowFailure).text, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+  EXPECT_EQ(
+      fatal.text,
+      "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“kelvane.dll”中的输出命令“zhaui”\r\n");
+  EXPECT_EQ(FatalError(kStartWindowFailure).text,
+            "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
 }
 
 }  // namespace

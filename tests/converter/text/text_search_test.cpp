@@ -36,7 +36,10 @@ TEST(FindText, MatchNeverStartsInsideAMultiByteCharacter) {
 }
 
 TEST(FindText, StrayBytesCountAsCharactersOfTheirOwn) {
-  const std::string text = "\xE4" "a\xB8" "b";  // a lead byte without continuations
+  const std::string text =
+      "\xE4"
+      "a\xB8"
+      "b";  // a lead byte without continuations
   EXPECT_EQ(FindText(text, "a"), 2);
   EXPECT_EQ(FindText(text, "b"), 4);
   EXPECT_EQ(CharacterLength(text, 0), 1u);

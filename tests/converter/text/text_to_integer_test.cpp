@@ -23,9 +23,9 @@ TEST(TextToInteger, SkipsWhiteSpaceAndTakesOneSign) {
 }
 
 TEST(TextToInteger, FullWidthFormsCountAsAscii) {
-  EXPECT_EQ(TextToInteger("４２"), 42);            // U+FF14 U+FF12
-  EXPECT_EQ(TextToInteger("\u3000３％"), 3);      // ideographic space, full-width 3 and %
-  EXPECT_EQ(TextToInteger("－８"), -8);            // full-width hyphen-minus
+  EXPECT_EQ(TextToInteger("４２"), 42);       // U+FF14 U+FF12
+  EXPECT_EQ(TextToInteger("\u3000３％"), 3);  // ideographic space, full-width 3 and %
+  EXPECT_EQ(TextToInteger("－８"), -8);       // full-width hyphen-minus
   EXPECT_EQ(TextToInteger("中5"), 0);
 }
 

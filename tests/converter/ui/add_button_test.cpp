@@ -53,7 +53,8 @@ std::string Listed(QFileDialog& dialog, int fileType, const QString& awaited) {
     const QModelIndex root = view->rootIndex();
     for (int row = 0; row < view->model()->rowCount(root); ++row) {
       const QModelIndex index = view->model()->index(row, 0, root);
-      if (!view->isRowHidden(row) && (index.flags() & Qt::ItemIsEnabled)) shown << index.data().toString();
+      if (!view->isRowHidden(row) && (index.flags() & Qt::ItemIsEnabled))
+        shown << index.data().toString();
     }
     shown.sort();
     return shown;
@@ -75,7 +76,8 @@ TEST_F(AddButton, OpensAMultiSelectDialogOwnedByTheWindowOfferingMediaThenEveryF
     owner = dialog.parentWidget();
     mode = dialog.fileMode();
     if (auto* typeList = dialog.findChild<QComboBox*>("fileTypeCombo")) {
-      for (int i = 0; i < typeList->count(); ++i) types += typeList->itemText(i).toStdString() + "|";
+      for (int i = 0; i < typeList->count(); ++i)
+        types += typeList->itemText(i).toStdString() + "|";
     }
     dialog.setDirectory(QString::fromStdString(folder.path()));
     media = Listed(dialog, 0, "clip.mp4");
@@ -89,9 +91,10 @@ TEST_F(AddButton, OpensAMultiSelectDialogOwnedByTheWindowOfferingMediaThenEveryF
   EXPECT_EQ(owner, window.get());
   EXPECT_EQ(mode, QFileDialog::ExistingFiles);
   // Each description alone, exactly as the filter gives it.
-  EXPECT_EQ(types,
-            "媒体文件(*.mpg,*.mp4,*.avi,*3gp,*.rmvb,*.mkv,*.wmv,*.vob,*.flv,*.swf,*.mov,*.f4v,*.dat)|"
-            "所有文件(*.**)|");
+  EXPECT_EQ(
+      types,
+      "媒体文件(*.mpg,*.mp4,*.avi,*3gp,*.rmvb,*.mkv,*.wmv,*.vob,*.flv,*.swf,*.mov,*.f4v,*.dat)|"
+      "所有文件(*.**)|");
   EXPECT_EQ(media, "clip.mp4");
   EXPECT_EQ(every, "clip.mp4|no-extension|notes.txt");
 }
@@ -152,7 +155,8 @@ TEST_F(AddButton, ThreeFilesIntoAQueueOfTwoAreNumberedThreeToFive) {
   // Each row carries its own file's size; an empty file reads as zero.
   EXPECT_EQ(list().cellText(2, kQueueInputSizeColumn), "10 字节");
   EXPECT_EQ(list().cellText(3, kQueueInputSizeColumn), "0 字节");
-  EXPECT_EQ(list().cellText(4, kQueueInputSizeColumn), kelvane::FileSizeText(folder.path() + "/c.mp4"));
+  EXPECT_EQ(list().cellText(4, kQueueInputSizeColumn),
+            kelvane::FileSizeText(folder.path() + "/c.mp4"));
   EXPECT_EQ(Icons(), (std::vector<int>{0, 0, 0, 0, 0}));
 }
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QDeadlineTimer>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -40,9 +40,7 @@ class DoneWindowTest : public ::testing::Test {
 };
 
 QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
-QColor Foreground(const QWidget* widget) {
-  return widget->palette().color(QPalette::WindowText);
-}
+QColor Foreground(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
 
 TEST_F(DoneWindowTest, LaysOutTheNoticeAsDesigned) {
   ShowDoneWindow();

@@ -6,8 +6,8 @@
 
 #include "common/application.h"
 #include "mouse_events.h"
-#include "ui/format_chooser.h"
 #include "shown_main_window.h"
+#include "ui/format_chooser.h"
 #include "ui/main_window.h"
 
 namespace corvanta {

@@ -121,9 +121,8 @@ TEST_F(Layout, EveryControlHasItsNameKindParentPlaceAndText) {
     auto* control = window->findChild<QWidget*>(Utf8(expected.name));
     ASSERT_NE(control, nullptr);
     EXPECT_STREQ(control->metaObject()->className(), expected.className);
-    const QWidget* parent = *expected.parent
-                                ? window->findChild<QWidget*>(Utf8(expected.parent))
-                                : static_cast<QWidget*>(window);
+    const QWidget* parent = *expected.parent ? window->findChild<QWidget*>(Utf8(expected.parent))
+                                             : static_cast<QWidget*>(window);
     EXPECT_EQ(control->parentWidget(), parent);
     EXPECT_EQ(control->geometry(), expected.geometry);
     if (expected.text) {
@@ -176,7 +175,7 @@ TEST_F(Layout, SettingListsOfferTheirChoicesFromTheFirst) {
 
 TEST_F(Layout, TheFormatListHoldsTwelveFormatsAndStartsHidden) {
   const char* formats[] = {"MP4", "avi", "mpg", "mkv", "rmvb", "wmv",
-                           "vob", "flv", "swf", "mov", "f4v", "dat"};
+                           "vob", "flv", "swf", "mov", "f4v",  "dat"};
   FormatListView* list = window->高级组合框;
   ASSERT_EQ(list->count(), 12);
   for (int i = 0; i < 12; ++i) {
@@ -230,13 +229,20 @@ TEST_F(Layout, FontsHaveTheirHeightsAndWeights) {
     bool bold;
   };
   const Font fonts[] = {
-      {window->超级列表框1, 16, true},  {window->透明标签4, 20, true},
-      {window->透明标签12, 20, true},   {window->组合框_编码器, 14, false},
-      {window->组合框_音频采样率, 16, false}, {window->透明标签11, 12, false},
-      {window->透明标签15, 19, true},   {window->组合框_格式, 19, true},
-      {window->按钮1, 10, false},       {window->透明标签13, 16, false},
-      {window->编辑框_目录, 14, true},  {window->选择框1, 16, false},
-      {window->标签2, 16, true},        {window->透明标签16, 12, true},
+      {window->超级列表框1, 16, true},
+      {window->透明标签4, 20, true},
+      {window->透明标签12, 20, true},
+      {window->组合框_编码器, 14, false},
+      {window->组合框_音频采样率, 16, false},
+      {window->透明标签11, 12, false},
+      {window->透明标签15, 19, true},
+      {window->组合框_格式, 19, true},
+      {window->按钮1, 10, false},
+      {window->透明标签13, 16, false},
+      {window->编辑框_目录, 14, true},
+      {window->选择框1, 16, false},
+      {window->标签2, 16, true},
+      {window->透明标签16, 12, true},
   };
   for (const Font& font : fonts) {
     SCOPED_TRACE(font.control->objectName().toStdString());
@@ -250,23 +256,26 @@ TEST_F(Layout, FontsHaveTheirHeightsAndWeights) {
 
 TEST_F(Layout, TabStopsFollowTheLayout) {
   const std::vector<QWidget*> expected = {
-      window->超级列表框1,       window->组合框_编码器,     window->组合框_视频比特率,
-      window->组合框_帧数,       window->组合框_视频分辨率, window->组合框_音频编码器,
-      window->组合框_音频比特率, window->组合框_音频采样率, window->组合框_格式,
-      window->按钮1,             window->高级组合框,        window->编辑框_目录,
+      window->超级列表框1,       window->组合框_编码器,
+      window->组合框_视频比特率, window->组合框_帧数,
+      window->组合框_视频分辨率, window->组合框_音频编码器,
+      window->组合框_音频比特率, window->组合框_音频采样率,
+      window->组合框_格式,       window->按钮1,
+      window->高级组合框,        window->编辑框_目录,
       window->选择框1,
   };
   // The tab stop after `control` in the window's focus chain.
   auto nextStop = [](QWidget* control) {
     QWidget* next = control->nextInFocusChain();
-    while (next != control && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    while (next != control && !(next->focusPolicy() & Qt::TabFocus))
+      next = next->nextInFocusChain();
     return next;
   };
   for (std::size_t i = 0; i + 1 < expected.size(); ++i) {
     EXPECT_EQ(nextStop(expected[i]), expected[i + 1]) << i;
   }
   for (QWidget* button : std::initializer_list<QWidget*>{window->按钮_添加, window->按钮_转换,
-                                                          window->按钮5, window->按钮_转换3}) {
+                                                         window->按钮5, window->按钮_转换3}) {
     EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
   }
 }

@@ -12,9 +12,9 @@
 #include <QProcess>
 #include <QTest>
 
-#include "engine/run_state.h"
 #include "common/application.h"
 #include "common/modal_windows.h"
+#include "engine/run_state.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
 #include "ui/title_buttons.h"

@@ -27,16 +27,15 @@ class WindowInput : public ShownMainWindow {
     testing::Release(control, at + QPoint(30, 20));
     return window->pos() - before;
   }
-
 };
 
 TEST_F(WindowInput, TheBackgroundPlainLabelsPicturesAndFramesMoveTheWindow) {
   const std::pair<QWidget*, QPoint> handles[] = {
-      {window.get(), QPoint(785, 150)}, {window->标签5, QPoint(5, 5)},
-      {window->图片框1, QPoint(100, 10)}, {window->图片框2, QPoint(50, 20)},
+      {window.get(), QPoint(785, 150)},        {window->标签5, QPoint(5, 5)},
+      {window->图片框1, QPoint(100, 10)},      {window->图片框2, QPoint(50, 20)},
       {window->图片框_进度条, QPoint(10, 10)}, {window->透明标签16, QPoint(5, 5)},
-      {window->外形框2, QPoint(3, 3)}, {window->外形框3, QPoint(150, 90)},
-      {window->外形框1, QPoint(150, 90)}, {window->外形框5, QPoint(1, 10)},
+      {window->外形框2, QPoint(3, 3)},         {window->外形框3, QPoint(150, 90)},
+      {window->外形框1, QPoint(150, 90)},      {window->外形框5, QPoint(1, 10)},
   };
   for (const auto& [control, at] : handles) {
     EXPECT_EQ(DragOn(control, at), QPoint(30, 20)) << control->objectName().toStdString();
@@ -80,7 +79,8 @@ TEST_F(WindowInput, EscapeDoesNotCloseTheWindow) {
 // changes back must show as the last write says, on screen too.
 TEST_F(WindowInput, ProgressWritesReachTheBarAndThePercentLabel) {
   ProgressDisplay& display = *window;
-  for (const std::uint32_t colour : {kProgressGreen, kProgressGreen, kProgressBlue, kProgressGreen}) {
+  for (const std::uint32_t colour :
+       {kProgressGreen, kProgressGreen, kProgressBlue, kProgressGreen}) {
     display.SetBarLeft(56);
     display.SetBarWidth(colour == kProgressBlue ? 10 : 294);
     display.SetBarColor(colour);
