@@ -14,12 +14,11 @@
 # scripts/isolated.sh); elsewhere it ends any running "quorbel.exe" of this
 # user, as the converter does.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
+source "$(dirname "$0")/build_folder.sh"
+use_build_folder "${1:-}"
 seconds="${2:-10}"
-[[ "$build" = /* ]] || build="$root/$build"
 
-cmake --build "$build" --target encoder_matrix_convert >/dev/null
+build_targets encoder_matrix_convert
 convert="$build/bin/encoder_matrix_convert"
 
 work="$(mktemp -d)"

@@ -10,11 +10,10 @@
 # Runs in a private PID namespace where it can, so its ending of
 # "quorbel.exe" reaches no other encoder.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
-[[ "$build" = /* ]] || build="$root/$build"
+source "$(dirname "$0")/build_folder.sh"
+use_build_folder "${1:-}"
 
-cmake --build "$build" --target encoder_wait_cpu >/dev/null
+build_targets encoder_wait_cpu
 program="$build/bin/encoder_wait_cpu"
 
 work="$(mktemp -d)"

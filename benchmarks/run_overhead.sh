@@ -6,12 +6,11 @@
 # Rounds alternate which side goes first. Runs in a private PID namespace
 # where it can, so its ending of "quorbel.exe" reaches no other encoder.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
+source "$(dirname "$0")/build_folder.sh"
+use_build_folder "${1:-}"
 rounds="${2:-4}"
-[[ "$build" = /* ]] || build="$root/$build"
 
-cmake --build "$build" --target run_overhead kelvane >/dev/null
+build_targets run_overhead kelvane
 program="$build/bin/run_overhead"
 
 work="$(mktemp -d)"

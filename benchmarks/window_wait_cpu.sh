@@ -9,16 +9,15 @@
 # namespace where it can, so its ending of "quorbel.exe" reaches no other
 # encoder. The output lands in a temporary folder and is removed.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
+source "$(dirname "$0")/build_folder.sh"
+use_build_folder "${1:-}"
 seconds="${2:-400}"
-[[ "$build" = /* ]] || build="$root/$build"
 
 if [[ -z "${CORVANTA_WINDOW_BENCHMARK_INSIDE:-}" ]]; then
   for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (Debian: xvfb, xdotool)" >&2; exit 2; }
   done
-  cmake --build "$build" --target converter kelvane >/dev/null
+  build_targets converter kelvane
   CORVANTA_WINDOW_BENCHMARK_INSIDE=1 exec "$root/scripts/isolated.sh" "$0" "$build" "$seconds"
 fi
 
