@@ -107,8 +107,9 @@ bool ChildProcess::QueryExitCode(std::uint32_t& exitCode) {
     }
     reaped_ = true;
     if (result < 0) {
-      // Collected by someone else: it has ended, with a code we cannot know.
-      exitCode_ = 0;
+      // Collected by someone else: it has ended, with a code we cannot know,
+      // so it cannot count as a clean end.
+      exitCode_ = kUnknownExitCode;
     } else if (WIFSIGNALED(status)) {
       exitCode_ = 128u + static_cast<std::uint32_t>(WTERMSIG(status));
     } else {

@@ -10,6 +10,8 @@ namespace corvanta {
 
 // The exit code reported for a child that is still running.
 inline constexpr std::uint32_t kStillActive = 259;
+// The exit code reported for a child that ended where we could not see how.
+inline constexpr std::uint32_t kUnknownExitCode = 1;
 
 // A hidden child process started without a terminal: standard input reads
 // /dev/null, standard output and standard error go to one descriptor. The

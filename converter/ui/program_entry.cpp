@@ -45,6 +45,15 @@ void FreeGlobalTexts() {
 
 }  // namespace
 
+std::unique_ptr<MainWindow> MakeStartWindow(
+    const std::function<std::unique_ptr<MainWindow>()>& make) {
+  try {
+    return make();
+  } catch (const std::exception&) {
+    StopWithFatalError(kStartWindowFailure);
+  }
+}
+
 // Relative file names (the encoder, the utility library) refer to the
 // program's own folder. The exit routine releases the setting texts however
 // the program ends, by its close button or after its last window closed.
@@ -56,12 +65,8 @@ int ProgramEntry(int argc, char* argv[]) {
   QDir::setCurrent(QString::fromStdString(ProgramFolder()));
   std::atexit(FreeGlobalTexts);
 
-  std::unique_ptr<MainWindow> window;
-  try {
-    window = std::make_unique<MainWindow>();
-  } catch (const std::exception&) {
-    StopWithFatalError(kStartWindowFailure);
-  }
+  const std::unique_ptr<MainWindow> window =
+      MakeStartWindow([] { return std::make_unique<MainWindow>(); });
   runStateAtExit = &window->runState();
   window->show();
   QApplication::setQuitOnLastWindowClosed(true);

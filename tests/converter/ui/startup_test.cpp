@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 #include <unistd.h>
 
+#include "common/modal_windows.h"
 #include "platform/program_folder.h"
 #include "ui/main_window.h"
 #include "ui/program_entry.h"
@@ -54,6 +57,26 @@ void CloseTheMainWindowOnceShown() {
 TEST(StartUp, RunsInItsOwnFolderSpeaksTheDesktopsLanguageAndEndsWithZeroOnClose) {
   ASSERT_EQ(chdir("/"), 0);
   EXPECT_EXIT(RunTheProgram(), ::testing::ExitedWithCode(0), "own folder, 查找范围");
+}
+
+// A start window that cannot be made: the fatal box names the start-up
+// failure, and the process ends with -1.
+[[noreturn]] void StartWithAFailingWindow() {
+  int argc = 1;
+  char name[] = "converter";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  testing::WhenModalOpens<QMessageBox>([](QMessageBox& box) {
+    std::fprintf(stderr, "box: %s\n", qPrintable(box.text()));
+    box.accept();
+  });
+  MakeStartWindow([]() -> std::unique_ptr<MainWindow> { throw std::runtime_error("no window"); });
+  std::exit(0);
+}
+
+TEST(StartUp, AStartWindowThatCannotBeMadeStopsWithTheFailureBox) {
+  EXPECT_EXIT(StartWithAFailingWindow(), ::testing::ExitedWithCode(255),
+              "box: .*错误信息：载入启动窗口失败");
 }
 
 }  // namespace
