@@ -7,7 +7,7 @@
 #   benchmarks/matrix_inputs.sh <folder>
 set -euo pipefail
 folder="$1"
-seconds=12
+seconds=12  # the grey box reaches 214 at 11 s: no room for a 13th level
 
 # Every file shows a moving test picture (each frame different) with a black
 # corner at its top left, and a grey box in its centre that steps to the level
