@@ -41,6 +41,7 @@ TEST_F(Controls, TimerTicksOnlyWhileItsIntervalIsPositive) {
   TimerControl timer;
   QSignalSpy ticks(&timer, &TimerControl::ticked);
   EXPECT_EQ(timer.interval(), 0);
+  EXPECT_EQ(timer.timerType(), Qt::PreciseTimer);  // never early
   EXPECT_FALSE(timer.isRunning());
 
   timer.setInterval(20);

@@ -81,6 +81,7 @@ TEST_F(DoneWindowTest, LaysOutTheNoticeAsDesigned) {
   QTimer* timer = window->findChild<QTimer*>(QStringLiteral("时钟1"));
   ASSERT_EQ(timer, window->时钟1);
   EXPECT_EQ(timer->interval(), 3000);
+  EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
   EXPECT_TRUE(timer->isActive());
   EXPECT_EQ(window->focusWidget(), nullptr);
 }
