@@ -99,6 +99,9 @@ DoneWindow::DoneWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
 
   时钟1 = new QTimer(this);
   时钟1->setObjectName(QStringLiteral("时钟1"));
+  // Its three seconds to the millisecond: a coarse timer may fire up to 5%
+  // early or late.
+  时钟1->setTimerType(Qt::PreciseTimer);
   connect(时钟1, &QTimer::timeout, this, &DoneWindow::OnDoneTimerTick);
   时钟1->start(kLifetimeMs);
 

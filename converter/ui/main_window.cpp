@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include <QAbstractItemView>
 #include <QAnyStringView>
 #include <QApplication>
 #include <QCheckBox>
@@ -99,8 +100,13 @@ QComboBox* MakeSettingList(QWidget* parent, const char* name, int x, int y, int 
   for (const char* item : items) list->addItem(Text(item));
   list->setCurrentIndex(0);
   list->setFont(font);
-  SetBackgroundColor(list, kSettingsBlue);
-  SetTextColor(list, kBlack);
+  // The list that drops down is a window of its own, which takes the style's
+  // menu colours rather than the box's; it is coloured like the box.
+  QWidget* const parts[] = {list, list->view()};
+  for (QWidget* part : parts) {
+    SetBackgroundColor(part, kSettingsBlue);
+    SetTextColor(part, kBlack);
+  }
   return list;
 }
 

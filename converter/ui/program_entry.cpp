@@ -39,6 +39,11 @@ void LoadQtTranslations(QApplication& application) {
 // after a normal end the window is gone and has released them itself.
 RunState* runStateAtExit = nullptr;
 
+// Qt titles a window whose own title is empty with the application's name,
+// which it takes from the program's file name. Both windows are untitled,
+// so Qt is handed a program without a name.
+char emptyProgramName[] = "";
+
 void FreeGlobalTexts() {
   if (runStateAtExit) runStateAtExit->FreeGlobalTexts();
 }
@@ -58,6 +63,7 @@ std::unique_ptr<MainWindow> MakeStartWindow(
 // program's own folder. The exit routine releases the setting texts however
 // the program ends, by its close button or after its last window closed.
 int ProgramEntry(int argc, char* argv[]) {
+  if (argc > 0) argv[0] = emptyProgramName;
   QApplication application(argc, argv);
   LoadQtTranslations(application);
   // Windows without an icon of their own (the done window) show this one.

@@ -8,4 +8,11 @@ namespace corvanta::testing {
 void EnsureApplication();
 void EnsureCoreApplication();
 
+// A base of every fixture that holds widgets as members: bases are built
+// before members, so the application exists before the first widget.
+class ApplicationFirst {
+ protected:
+  ApplicationFirst() { EnsureApplication(); }
+};
+
 }  // namespace corvanta::testing

@@ -1,15 +1,22 @@
 #include "common/event_loop.h"
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 
 namespace corvanta::testing {
 
-bool ProcessEventsUntil(const std::function<bool()>& done, int deadlineMs) {
+bool ProcessEventsUntil(const std::function<bool()>& done, int deadlineMs,
+                        std::source_location caller) {
   QDeadlineTimer deadline(deadlineMs);
   while (!done()) {
-    if (deadline.hasExpired()) return false;
+    if (deadline.hasExpired()) {
+      ADD_FAILURE_AT(caller.file_name(), static_cast<int>(caller.line()))
+          << "waited " << deadlineMs << " ms in vain";
+      return false;
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QThread::msleep(5);

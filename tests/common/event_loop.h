@@ -4,12 +4,16 @@
 
 #include <functional>
 #include <memory>
+#include <source_location>
 
 namespace corvanta::testing {
 
-// Runs the event loop until `done` holds or a generous deadline passes. Only
-// an upper bound against a hang; nothing asserts how long it took.
-bool ProcessEventsUntil(const std::function<bool()>& done, int deadlineMs = 20000);
+// Runs the event loop until `done` holds, and returns whether it came to
+// hold. A generous deadline only guards against a hang: when it passes
+// first, the running test fails at the caller's line. Nothing asserts how
+// long the wait took. Without an event loop it simply polls `done`.
+bool ProcessEventsUntil(const std::function<bool()>& done, int deadlineMs = 20000,
+                        std::source_location caller = std::source_location::current());
 
 // Lets timers that were due run, so a box that was about to open opens.
 void ProcessPendingEvents();

@@ -3,7 +3,9 @@
 namespace corvanta {
 
 TimerControl::TimerControl(QObject* parent) : QObject(parent) {
-  timer_.setTimerType(Qt::CoarseTimer);
+  // Never early: a coarse timer may fire up to 5% early, and the first tick
+  // of a run would then still show no second elapsed.
+  timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &TimerControl::ticked);
 }
 

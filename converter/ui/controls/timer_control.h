@@ -19,6 +19,7 @@ class TimerControl : public QObject {
   void setInterval(int milliseconds);
   int interval() const { return interval_; }
   bool isRunning() const { return timer_.isActive(); }
+  Qt::TimerType timerType() const { return timer_.timerType(); }
 
  signals:
   void ticked();

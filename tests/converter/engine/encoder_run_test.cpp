@@ -4,11 +4,9 @@
 #include <signal.h>
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "common/event_loop.h"
 #include "fake_encoder.h"
@@ -22,6 +20,7 @@ using testing::PrintStatusLine;
 using testing::RecordingDisplay;
 using testing::TemporaryFolder;
 using testing::TickCounter;
+using testing::WhenThen;
 using testing::WriteFakeEncoder;
 using Writes = std::vector<std::string>;
 
@@ -40,11 +39,21 @@ Writes Shown(int width, const std::string& text) {
 
 class RunEncoderTest : public testing::EncoderRunTest {
  protected:
-  // Pauses between lines keep each status line in a read of its own.
-  static constexpr const char* kPause = "sleep 0.3\n";
+  // Between lines, keeps each status line in a read of its own (with a
+  // ReadHandOver watching).
+  static constexpr const char* kPause = "hand_over\n";
+
+  // Whether the display has shown `text` as its percentage.
+  bool HasShown(const std::string& text) const {
+    return std::find(display_.writes.begin(), display_.writes.end(), "text " + text) !=
+           display_.writes.end();
+  }
+  // Lets an encoder waiting in "await_file NAME" go on.
+  void Let(const std::string& name) { testing::WriteFile(folder_.File(name), ""); }
 };
 
 TEST_F(RunEncoderTest, StatusLinesDriveTheBarAndTheEndTurnsItBlue) {
+  const testing::ReadHandOver handOver(folder_.path());
   const std::string encoder = WriteFakeEncoder(
       folder_, "echo 'MEncoder 1.5 (Debian-12)'\n" + std::string(kPause) + PrintStatusLine(5) +
                    kPause + PrintStatusLine(45) + kPause + PrintStatusLine(100) + kPause +
@@ -68,6 +77,7 @@ TEST_F(RunEncoderTest, MissingEncoderEndsAtOnceWithAnEmptyBlueBar) {
 }
 
 TEST_F(RunEncoderTest, StatusLineCutByAReadIsSeenOnlyAsFarAsEachChunkGoes) {
+  const testing::ReadHandOver handOver(folder_.path());
   const std::string encoder =
       WriteFakeEncoder(folder_, "printf 'Pos:   1.0s     25f ('\n" + std::string(kPause) +
                                     "printf '12%%) 25.00fps\\r'\n" + kPause + PrintStatusLine(13));
@@ -76,6 +86,7 @@ TEST_F(RunEncoderTest, StatusLineCutByAReadIsSeenOnlyAsFarAsEachChunkGoes) {
 }
 
 TEST_F(RunEncoderTest, LineFeedReachesTheParserAsCrLfAndNulEndsTheChunk) {
+  const testing::ReadHandOver handOver(folder_.path());
   const std::string encoder = WriteFakeEncoder(
       folder_, "printf 'Pos: 3f (7\\n%%) x'\n" + std::string(kPause) +
                    "printf 'junk\\000Pos: 9f (9%%) '\n" + kPause + PrintStatusLine(10));
@@ -84,15 +95,19 @@ TEST_F(RunEncoderTest, LineFeedReachesTheParserAsCrLfAndNulEndsTheChunk) {
 }
 
 TEST_F(RunEncoderTest, SilentEncoderIsWaitedForWhileEventsKeepFlowing) {
+  // The encoder stays silent until events have flowed for a while.
   const std::string encoder =
-      WriteFakeEncoder(folder_, "sleep 1\n" + PrintStatusLine(50) + "sleep 0.5\n");
+      WriteFakeEncoder(folder_, "await_file ticked\n" + PrintStatusLine(50) + kPause);
+  const testing::ReadHandOver handOver(folder_.path());
   TickCounter timer(20);
+  WhenThen ticked([&] { return timer.ticks() >= 25; }, [&] { Let("ticked"); });
   RunEncoder(encoder, "quorbel.exe", display_, state_);
-  EXPECT_GT(timer.ticks(), 5);
+  EXPECT_TRUE(ticked.fired());
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(294, "50%"), kEnd}));
 }
 
 TEST_F(RunEncoderTest, CrashingEncoderEndsTheLoopCleanlyAndHasNotFinished) {
+  const testing::ReadHandOver handOver(folder_.path());
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(20) + kPause + "kill -SEGV $$\necho never\n");
   EXPECT_FALSE(RunEncoder(encoder, "quorbel.exe", display_, state_));
@@ -105,6 +120,7 @@ TEST_F(RunEncoderTest, EncoderThatExitsWithAnErrorHasNotFinished) {
 }
 
 TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
+  const testing::ReadHandOver handOver(folder_.path());
   // Random bytes may hold "Pos"; only the final state and the survival of
   // the event loop are certain.
   const std::string encoder =
@@ -118,19 +134,26 @@ TEST_F(RunEncoderTest, FloodOfBinaryOutputIsReadToTheEnd) {
 }
 
 TEST_F(RunEncoderTest, StopWhileSilentIsTakenAtTheNextOutput) {
-  const std::string encoder =
-      WriteFakeEncoder(folder_, PrintStatusLine(5) + "sleep 1\n" + PrintStatusLine(45) +
-                                    "sleep 1\n" + PrintStatusLine(100) + "touch finished\n");
-  QTimer::singleShot(200, [this] { state_.StopRequested = 1; });
+  // Silent from the moment the first line is shown until the stop is set.
+  const std::string encoder = WriteFakeEncoder(
+      folder_, PrintStatusLine(5) + "await_file stopped\n" + PrintStatusLine(45) +
+                   "await_file never\n" + PrintStatusLine(100) + "touch finished\n");
+  WhenThen stop([&] { return HasShown(" 5%"); },
+                [&] {
+                  state_.StopRequested = 1;
+                  Let("stopped");
+                });
   RunEncoder(encoder, "quorbel.exe", display_, state_);
+  EXPECT_TRUE(stop.fired());
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(29, " 5%"), Shown(264, "45%"), kEnd}));
-  // The stopped encoder was ended by name and never reached its end.
+  // The stopped encoder was ended by name: it is gone, and it is the only
+  // one that could have reached the end.
   EXPECT_TRUE(testing::NoChildrenWithin(10s));
-  std::this_thread::sleep_for(1500ms);
   EXPECT_FALSE(std::filesystem::exists(folder_.File("finished")));
 }
 
 TEST_F(RunEncoderTest, StopRequestedBeforeTheRunStopsAfterTheFirstRead) {
+  const testing::ReadHandOver handOver(folder_.path());
   state_.StopRequested = 1;
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(5) + kPause + PrintStatusLine(45));
@@ -139,6 +162,7 @@ TEST_F(RunEncoderTest, StopRequestedBeforeTheRunStopsAfterTheFirstRead) {
 }
 
 TEST_F(RunEncoderTest, OnlyAStopOfExactlyOneIsTaken) {
+  const testing::ReadHandOver handOver(folder_.path());
   state_.StopRequested = 2;
   const std::string encoder =
       WriteFakeEncoder(folder_, PrintStatusLine(5) + kPause + PrintStatusLine(45));
@@ -148,22 +172,20 @@ TEST_F(RunEncoderTest, OnlyAStopOfExactlyOneIsTaken) {
 
 TEST_F(RunEncoderTest, RunningEncoderIsEndedBeforeTheNewOneStarts) {
   TemporaryFolder other;
-  const std::string stale = WriteFakeEncoder(other, "sleep 3\n");
+  const std::string stale = WriteFakeEncoder(other, "await_file never\n");
   ChildProcess running = ChildProcess::Start(stale, {"quorbel.exe"}, "", -1);
   ASSERT_TRUE(running.started());
   // Wait until the kernel calls it by its name.
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (testing::ReadWholeFile("/proc/" + std::to_string(running.pid()) + "/comm") !=
-             "quorbel.exe\n" &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(5ms);
-  }
+  ASSERT_TRUE(testing::ProcessEventsUntil([&] {
+    return testing::ReadWholeFile("/proc/" + std::to_string(running.pid()) + "/comm") ==
+           "quorbel.exe\n";
+  }));
 
   const std::string encoder = WriteFakeEncoder(folder_, PrintStatusLine(1));
   RunEncoder(encoder, "quorbel.exe", display_, state_);
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(5, " 1%"), kEnd}));
   std::uint32_t code = 0;
-  while (running.QueryExitCode(code) && code == kStillActive) std::this_thread::sleep_for(5ms);
+  testing::ProcessEventsUntil([&] { return !running.QueryExitCode(code) || code != kStillActive; });
   EXPECT_EQ(code, 128u + SIGKILL);
 }
 
@@ -188,22 +210,26 @@ TEST_F(RunEncoderTest, EncoderPathWithoutAFolderRunsInOurCurrentFolder) {
 }
 
 TEST_F(RunEncoderTest, EncoderThatClosesItsOutputEarlyIsStillWaitedFor) {
+  // Without output, the encoder lives on until events have flowed a while.
   const std::string encoder =
-      WriteFakeEncoder(folder_, PrintStatusLine(30) + "exec >&- 2>&-\nsleep 1\n");
+      WriteFakeEncoder(folder_, PrintStatusLine(30) + "exec >&- 2>&-\nawait_file ticked\n");
   TickCounter timer(20);
+  WhenThen ticked([&] { return timer.ticks() >= 25; }, [&] { Let("ticked"); });
   RunEncoder(encoder, "quorbel.exe", display_, state_);
-  EXPECT_GT(timer.ticks(), 5);
+  EXPECT_TRUE(ticked.fired());
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(176, "30%"), kEnd}));
 }
 
 TEST_F(RunEncoderTest, RunStartedFromAnEventDuringARunEndsTheOuterEncoder) {
   TemporaryFolder inner;
   const std::string outerEncoder =
-      WriteFakeEncoder(folder_, PrintStatusLine(10) + "sleep 3\n" + PrintStatusLine(90));
+      WriteFakeEncoder(folder_, PrintStatusLine(10) + "await_file never\n" + PrintStatusLine(90));
   const std::string innerEncoder = WriteFakeEncoder(inner, "sleep 0.2\n" + PrintStatusLine(60));
   RecordingDisplay innerDisplay;
-  QTimer::singleShot(300, [&] { RunEncoder(innerEncoder, "quorbel.exe", innerDisplay, state_); });
+  WhenThen innerRun([&] { return HasShown("10%"); },
+                    [&] { RunEncoder(innerEncoder, "quorbel.exe", innerDisplay, state_); });
   RunEncoder(outerEncoder, "quorbel.exe", display_, state_);
+  EXPECT_TRUE(innerRun.fired());
   EXPECT_EQ(innerDisplay.writes, Concat({kStart, Shown(352, "60%"), kEnd}));
   EXPECT_EQ(display_.writes, Concat({kStart, Shown(58, "10%"), kEnd}));
 }

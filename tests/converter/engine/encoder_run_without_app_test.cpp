@@ -23,10 +23,13 @@ TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
   const int descriptorsBefore = testing::OpenDescriptorCount();
   TemporaryFolder folder;
   const std::string encoder =
-      WriteFakeEncoder(folder, PrintStatusLine(5) + "sleep 0.5\n" + PrintStatusLine(99) +
+      WriteFakeEncoder(folder, PrintStatusLine(5) + "hand_over\n" + PrintStatusLine(99) +
                                    "exec >&- 2>&-\nsleep 0.5\n");
   RecordingDisplay display;
-  RunEncoder(encoder, "quorbel.exe", display, RunState{});
+  {
+    const testing::ReadHandOver handOver(folder.path());
+    RunEncoder(encoder, "quorbel.exe", display, RunState{});
+  }
   EXPECT_EQ(display.writes,
             (Writes{"left 56", "width 0", "color 35ed1f", "width 29", "text  5%", "color 35ed1f",
                     "width 582", "text 99%", "color c89123", "text 0%"}));
@@ -39,8 +42,9 @@ TEST(RunEncoderWithoutApplication, StopIsTakenAfterARead) {
   stopped.StopRequested = 1;
   TemporaryFolder folder;
   const std::string encoder =
-      WriteFakeEncoder(folder, PrintStatusLine(5) + "sleep 2\n" + PrintStatusLine(45));
+      WriteFakeEncoder(folder, PrintStatusLine(5) + "hand_over\n" + PrintStatusLine(45));
   RecordingDisplay display;
+  const testing::ReadHandOver handOver(folder.path());
   RunEncoder(encoder, "quorbel.exe", display, stopped);
   EXPECT_EQ(display.text(), "0%");
   EXPECT_EQ(display.width(), 29);

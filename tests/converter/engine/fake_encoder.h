@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "common/application.h"
 #include "common/files.h"
@@ -27,15 +29,45 @@ inline std::string PrintStatusLine(int percent) {
   return line;
 }
 
+// Two commands a fake encoder's body may use, both waiting a minute at most.
+// "await_file NAME": waits until the test makes NAME in the encoder's folder.
+// "hand_over": says that what the encoder wrote is out, then waits until the
+// test has seen it read (a ReadHandOver must watch the folder).
+inline constexpr const char* kFakeEncoderCommands =
+    "await_file() { i=0; while [ ! -e \"$1\" ] && [ $i -lt 6000 ]; do sleep 0.01; "
+    "i=$((i+1)); done; }\n"
+    "handed=0\n"
+    "hand_over() { handed=$((handed+1)); echo $$ > .written; mv .written written$handed; "
+    "await_file read$handed; }\n";
+
 // Writes a fake encoder under the encoder's own name into `folder` and
 // returns its full path.
 inline std::string WriteFakeEncoder(const TemporaryFolder& folder, const std::string& body,
                                     const std::string& subfolder = {}) {
   const std::string directory = subfolder.empty() ? folder.path() : folder.MakeFolder(subfolder);
   const std::string path = directory + "/quorbel.exe";
-  WriteScript(path, body);
+  WriteScript(path, kFakeEncoderCommands + body);
   return path;
 }
+
+// Lets each "hand_over" of the fake encoders in `folder` go on once the
+// encoder's pipe to us has been read empty, so that what it wrote before
+// comes to the loop as a read of its own, however slow the machine. Watches
+// from a thread of its own, so a loop without events is served too.
+class ReadHandOver {
+ public:
+  explicit ReadHandOver(std::string folder);
+  ~ReadHandOver();
+  ReadHandOver(const ReadHandOver&) = delete;
+  ReadHandOver& operator=(const ReadHandOver&) = delete;
+
+ private:
+  void Watch();
+
+  std::string folder_;
+  std::atomic<bool> stopping_{false};
+  std::thread watcher_;
+};
 
 // A run of the encoder inside an event loop. Every test must leave no child,
 // zombie or descriptor behind.

@@ -4,6 +4,8 @@
 
 #include "common/application.h"
 #include "common/event_loop.h"
+#include "common/files.h"
+#include "common/temporary_folder.h"
 #include "platform/child_process.h"
 #include "platform/output_pipe.h"
 
@@ -43,11 +45,17 @@ class ChildActivityWaitInEventLoop : public ::testing::Test {
 };
 
 TEST_F(ChildActivityWaitInEventLoop, EndedOutputDoesNotKeepWakingTheLoop) {
+  // The child stays on without output until window events have been
+  // handled for a while, which they must be while the loop waits.
+  testing::TemporaryFolder folder;
+  const std::string go = folder.File("go");
   testing::TickCounter timer(20);
-  const WaitCount result = WaitOut("echo bye; exec >&- 2>&-; sleep 0.5");
+  testing::WhenThen letGo([&] { return timer.ticks() >= 25; }, [&] { testing::WriteFile(go, ""); });
+  const WaitCount result = WaitOut("echo bye; exec >&- 2>&-; i=0; while [ ! -e " + go +
+                                   " ] && [ $i -lt 6000 ]; do sleep 0.01; i=$((i+1)); done");
+  EXPECT_TRUE(letGo.fired());
   EXPECT_EQ(result.output, "bye\n");
   EXPECT_LE(result.wakes, 4);
-  EXPECT_GT(timer.ticks(), 5);  // window events are handled while waiting
 }
 
 TEST_F(ChildActivityWaitInEventLoop, WakesForOutputAndForTheExit) {

@@ -110,7 +110,7 @@ TEST(ChildProcess, ExitCodeIsStillActiveWhileRunningThenTheRealOne) {
   EXPECT_EQ(again, 3u);
 
   OutputPipe pipe2;
-  ChildProcess sleeper = ChildProcess::Start("/bin/sleep", {"sleep", "5"}, "", pipe2.writeEnd());
+  ChildProcess sleeper = ChildProcess::Start("/bin/sleep", {"sleep", "60"}, "", pipe2.writeEnd());
   std::uint32_t code = 0;
   EXPECT_TRUE(sleeper.QueryExitCode(code));
   EXPECT_EQ(code, kStillActive);

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <chrono>
 #include <filesystem>
+#include <source_location>
 
+#include "common/event_loop.h"
 #include "common/files.h"
 #include "common/processes.h"
 #include "common/temporary_folder.h"
@@ -14,7 +15,6 @@
 namespace corvanta {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::TemporaryFolder;
 
 // Names no other process of this user carries: the test ends only what it
@@ -28,13 +28,11 @@ ChildProcess StartCopyOf(const std::string& program, const std::string& path,
   return ChildProcess::Start(path, arguments, "", -1);
 }
 
-std::uint32_t WaitForExit(ChildProcess& child) {
+std::uint32_t WaitForExit(ChildProcess& child,
+                          std::source_location caller = std::source_location::current()) {
   std::uint32_t code = kStillActive;
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (child.QueryExitCode(code) && code == kStillActive &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(5ms);
-  }
+  testing::ProcessEventsUntil([&] { return !child.QueryExitCode(code) || code != kStillActive; },
+                              20000, caller);
   return code;
 }
 
@@ -94,14 +92,13 @@ TEST(EndProcessByName, EmptyOrUnknownNameEndsNothing) {
 TEST(EndProcessByName, ScriptIsFoundUnderItsOwnFileName) {
   TemporaryFolder folder;
   const std::string name = UniqueName(".sh").substr(0, 14);
-  testing::WriteScript(folder.File(name), "sleep 2\n");
+  // Runs until it is ended, a minute at most.
+  testing::WriteScript(folder.File(name),
+                       "i=0; while [ $i -lt 6000 ]; do sleep 0.01; i=$((i+1)); done\n");
   ChildProcess child = ChildProcess::Start(folder.File(name), {name}, "", -1);
   ASSERT_TRUE(child.started());
   // The kernel names the process after the script only once it has run it.
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (FindProcessByName(name) == 0 && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(5ms);
-  }
+  testing::ProcessEventsUntil([&] { return FindProcessByName(name) != 0; });
   EXPECT_EQ(EndProcessByName(name), 1);
   EXPECT_EQ(WaitForExit(child), 128u + SIGKILL);
 }
@@ -123,12 +120,8 @@ TEST(EndProcessByName, EndedButUncollectedProcessIsPassedOver) {
   const std::string name = UniqueName("gone");
   ChildProcess child = StartCopyOf("/bin/true", folder.File(name), {name});
   ASSERT_TRUE(child.started());
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (testing::ProcessStateOf(child.pid()) != 'Z' &&
-         std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(5ms);
-  }
-  ASSERT_EQ(testing::ProcessStateOf(child.pid()), 'Z');
+  ASSERT_TRUE(
+      testing::ProcessEventsUntil([&] { return testing::ProcessStateOf(child.pid()) == 'Z'; }));
   EXPECT_EQ(FindProcessByName(name), 0);
   EXPECT_EQ(WaitForExit(child), 0u);
 }

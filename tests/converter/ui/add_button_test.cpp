@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QListView>
-#include <QTest>
 
 #include <algorithm>
 #include <cstdio>
@@ -59,7 +58,7 @@ std::string Listed(QFileDialog& dialog, int fileType, const QString& awaited) {
     shown.sort();
     return shown;
   };
-  static_cast<void>(QTest::qWaitFor([&] { return names().contains(awaited); }, 5000));
+  testing::ProcessEventsUntil([&] { return names().contains(awaited); });
   return names().join('|').toStdString();
 }
 

@@ -7,6 +7,7 @@
 
 #include "assets/assets.h"
 #include "common/application.h"
+#include "common/event_loop.h"
 #include "mouse_events.h"
 #include "ui/colorref.h"
 #include "ui/controls/format_list_view.h"
@@ -24,10 +25,7 @@ QByteArray Bytes(assets::Bytes bytes) {
                     static_cast<qsizetype>(bytes.size()));
 }
 
-class Controls : public ::testing::Test {
- protected:
-  void SetUp() override { testing::EnsureApplication(); }
-};
+class Controls : public ::testing::Test, protected testing::ApplicationFirst {};
 
 TEST(ColorRefs, HoldBlueHighAndRedLow) {
   EXPECT_EQ(ColorRef(45, 148, 217), 0xD9942Du);
@@ -41,6 +39,7 @@ TEST_F(Controls, TimerTicksOnlyWhileItsIntervalIsPositive) {
   TimerControl timer;
   QSignalSpy ticks(&timer, &TimerControl::ticked);
   EXPECT_EQ(timer.interval(), 0);
+  EXPECT_EQ(timer.timerType(), Qt::PreciseTimer);  // never early
   EXPECT_FALSE(timer.isRunning());
 
   timer.setInterval(20);
@@ -48,7 +47,10 @@ TEST_F(Controls, TimerTicksOnlyWhileItsIntervalIsPositive) {
   timer.setInterval(0);
   EXPECT_FALSE(timer.isRunning());
   const auto stoppedAt = ticks.count();
-  QTest::qWait(80);
+  // A timer of the same interval started now ticks a few times; the stopped
+  // one would have ticked with it.
+  const testing::TickCounter alongside(20);
+  testing::ProcessEventsUntil([&] { return alongside.ticks() >= 4; });
   EXPECT_EQ(ticks.count(), stoppedAt);
 
   timer.setInterval(20);
@@ -63,13 +65,10 @@ TEST_F(Controls, TimerKeepsItsCountdownWhenGivenTheSameInterval) {
   timer.setInterval(150);
   // Setting the same interval again and again must not push the first tick
   // back; a restart on each call would starve it.
-  QElapsedTimer clock;
-  clock.start();
-  while (ticks.isEmpty() && clock.elapsed() < 5000) {
+  testing::ProcessEventsUntil([&] {
     timer.setInterval(150);
-    QTest::qWait(10);
-  }
-  EXPECT_FALSE(ticks.isEmpty());
+    return !ticks.isEmpty();
+  });
 }
 
 TEST_F(Controls, TimerRestartsItsCountdownForANewInterval) {
@@ -192,7 +191,6 @@ TEST_F(Controls, ShapeBoxDrawsItsOutlineOverItsFill) {
 class FormatList : public Controls {
  protected:
   void SetUp() override {
-    Controls::SetUp();
     list.resize(226, 141);
     for (const char* text : {"MP4", "avi", "mpg", "mkv", "rmvb"}) {
       list.addItem(QString::fromUtf8(text));
@@ -231,7 +229,8 @@ TEST_F(FormatList, SelectsTheItemUnderThePointer) {
   list.show();
   const QPoint onFourth = list.visualItemRect(list.item(3)).center();
   QTest::mouseMove(list.viewport(), onFourth);
-  QTRY_COMPARE(list.selectedRow(), 3);
+  testing::ProcessEventsUntil([&] { return list.selectedRow() == 3; });
+  EXPECT_EQ(list.selectedRow(), 3);
 }
 
 TEST_F(FormatList, MeasuresItemsAndColumnsBeforeItIsShown) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -170,6 +171,9 @@ TEST_F(Layout, SettingListsOfferTheirChoicesFromTheFirst) {
     EXPECT_EQ(ItemsOf(list), items);
     EXPECT_EQ(list->currentIndex(), 0);
     EXPECT_EQ(list->palette().color(QPalette::Button), QColor(36, 151, 206));
+    // The list that drops down is a window of its own, coloured apart.
+    EXPECT_EQ(list->view()->palette().color(QPalette::Base), QColor(36, 151, 206));
+    EXPECT_EQ(list->view()->palette().color(QPalette::Text), QColor(0, 0, 0));
   }
 }
 

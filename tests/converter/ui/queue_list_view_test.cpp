@@ -8,10 +8,8 @@
 namespace corvanta {
 namespace {
 
-class QueueList : public ::testing::Test {
+class QueueList : public ::testing::Test, protected testing::ApplicationFirst {
  protected:
-  void SetUp() override { testing::EnsureApplication(); }
-
   // Rows numbered 1..count with a file name each.
   void Fill(int count) {
     for (int i = 1; i <= count; ++i) {

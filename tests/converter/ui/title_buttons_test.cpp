@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTest>
@@ -45,6 +46,16 @@ TEST_F(TitleButtons, HelpShowsTheWelcomeBoxOwnedByTheWindow) {
     EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(box.textFormat(), Qt::PlainText);
     EXPECT_EQ(box.parentWidget(), window.get());
+    // The box is as wide as its text: one line.
+    int textLabels = 0;
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+      if (label->text() != box.text()) continue;
+      ++textLabels;
+      EXPECT_FALSE(label->wordWrap());
+      EXPECT_GE(label->contentsRect().width(),
+                label->fontMetrics().horizontalAdvance(label->text()));
+    }
+    EXPECT_EQ(textLabels, 1);
     box.button(QMessageBox::Ok)->click();
   });
   window->按钮5->click();
