@@ -1,6 +1,6 @@
 #include "engine/encoder_adaptation.h"
 
-#include "engine/avi_empty_chunk.h"
+#include "engine/probe_file.h"
 #include "text/command_line_split.h"
 
 namespace corvanta {
@@ -82,7 +82,7 @@ std::vector<std::string> CarriedEncoderArguments(std::string_view commandLine) {
   std::vector<std::string> arguments = SplitCommandLine(commandLine);
   EncoderInput input;
   if (arguments.size() > 1) {
-    input.aviWithEmptyVideoChunk = FileHoldsEmptyAviVideoChunk(arguments[1]);
+    input.aviWithEmptyVideoChunk = ProbeInputFile(arguments[1]).aviEmptyVideoChunk;
   }
   return AdaptForCarriedEncoder(std::move(arguments), input);
 }

@@ -8,7 +8,7 @@
 
 #include "carried_encoder/carried_encoder.h"
 #include "endtoend_support.h"
-#include "engine/avi_empty_chunk.h"
+#include "engine/probe_file.h"
 #include "platform/tick_count.h"
 #include "run_fixture.h"
 #include "ui/done_window.h"
@@ -65,7 +65,7 @@ TEST_F(ConversionRunTest, ConvertsEveryRowInOrderAndRestoresTheIdleWindow) {
 TEST_F(ConversionRunTest, AviWithAnEmptyVideoChunkConvertsToMovingPictures) {
   const std::string avi = InputPath("camera.avi");
   MakeMpeg4Mp3Avi(avi);
-  ASSERT_TRUE(FileHoldsEmptyAviVideoChunk(avi));
+  ASSERT_TRUE(ProbeInputFile(avi).aviEmptyVideoChunk);
   QueueFile(avi);
   SetOutputFolder(outputs_);
 
@@ -81,7 +81,7 @@ TEST_F(ConversionRunTest, AviWithAnEmptyVideoChunkConvertsToMovingPictures) {
   // chunks, so converting it again takes the same road.
   const std::string own = InputPath("own.avi");
   CopyFile(OutputPath("camera.MP4"), own);
-  ASSERT_TRUE(FileHoldsEmptyAviVideoChunk(own));
+  ASSERT_TRUE(ProbeInputFile(own).aviEmptyVideoChunk);
   QueueFile(own);
   QTemporaryDir again;
   SetOutputFolder(again.path().toStdString());

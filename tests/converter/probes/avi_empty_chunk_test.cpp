@@ -1,43 +1,24 @@
-#include "engine/avi_empty_chunk.h"
-
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstring>
-#include <filesystem>
 #include <string>
 
-namespace corvanta {
+#include "probe_bytes.h"
+
+namespace corvanta::testing {
 namespace {
 
-std::string Size32(std::uint32_t size) {
-  std::string bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((size >> (8 * i)) & 0xFF);
-  return bytes;
-}
-
 std::string Chunk(const std::string& id, const std::string& payload) {
-  std::string chunk = id + Size32(static_cast<std::uint32_t>(payload.size())) + payload;
-  if (payload.size() % 2 == 1) chunk += '\0';
-  return chunk;
+  return RiffChunk(id, payload);
 }
-
 std::string List(const std::string& id, const std::string& form, const std::string& body) {
-  return Chunk(id, form + body);
+  return RiffList(id, form, body);
 }
+std::string Size32(std::uint64_t value) { return LittleEndian(value, 4); }
+std::string Size64(std::uint64_t value) { return LittleEndian(value, 8); }
 
-bool Holds(const std::string& bytes) {
-  const ByteReader read = [&bytes](std::uint64_t offset, char* out, std::size_t size) {
-    if (offset + size > bytes.size()) return false;
-    std::memcpy(out, bytes.data() + offset, size);
-    return true;
-  };
-  return HoldsEmptyAviVideoChunk(read, bytes.size());
+bool Holds(const std::string& bytes, ProbeBudget budget = {}) {
+  return ProbeBytes(bytes, budget).aviEmptyVideoChunk;
 }
-
-std::string Size64(std::uint64_t size) { return Size32(size & 0xFFFFFFFF) + Size32(size >> 32); }
 
 // One idx1 entry, or one OpenDML standard index entry {offset, size}.
 std::string Idx1Entry(const std::string& id, std::uint32_t size) {
@@ -47,14 +28,41 @@ std::string IxEntry(std::uint32_t size) { return Size32(8) + Size32(size); }
 
 // OpenDML index header: longs per entry, sub type 0, type, entries, stream.
 std::string IndexHeader(int longs, char type, std::size_t entries, const std::string& stream) {
-  return std::string{static_cast<char>(longs), '\0', '\0', type} +
-         Size32(static_cast<std::uint32_t>(entries)) + stream + std::string(12, '\0');
+  return std::string{static_cast<char>(longs), '\0', '\0', type} + Size32(entries) + stream +
+         std::string(12, '\0');
+}
+
+std::string SuperIndex(const std::vector<std::uint64_t>& offsets) {
+  std::string entries;
+  for (const std::uint64_t offset : offsets) entries += Size64(offset) + Size32(40) + Size32(2);
+  return Chunk("indx", IndexHeader(4, 0, offsets.size(), "00dc") + entries);
 }
 
 const std::string kHeaders = List("LIST", "hdrl", Chunk("avih", std::string(56, '\0')));
 
 std::string Avi(const std::string& movie, const std::string& after = "") {
   return List("RIFF", "AVI ", kHeaders + List("LIST", "movi", movie) + after);
+}
+
+// An AVI whose stream lists hold the given super indexes, followed by an
+// extension holding one standard index of `entries` entries, the last of
+// size `lastSize`. The super indexes name that standard index.
+std::string OpenDmlAvi(int superIndexes, int namesEach, int entries, std::uint32_t lastSize) {
+  const auto first = [&](std::uint64_t ixOffset) {
+    std::string lists;
+    for (int i = 0; i < superIndexes; ++i) {
+      lists += List("LIST", "strl", SuperIndex(std::vector<std::uint64_t>(namesEach, ixOffset)));
+    }
+    return List("RIFF", "AVI ",
+                List("LIST", "hdrl", lists) + List("LIST", "movi", Chunk("00dc", "ab")) +
+                    Chunk("idx1", Idx1Entry("00dc", 2)));
+  };
+  const std::uint64_t ixOffset = first(0).size() + 24 + Chunk("00dc", "cd").size();
+  std::string ix = IndexHeader(2, 1, entries, "00dc");
+  for (int i = 1; i < entries; ++i) ix += IxEntry(0x80000002u);
+  ix += IxEntry(lastSize);
+  return first(ixOffset) +
+         List("RIFF", "AVIX", List("LIST", "movi", Chunk("00dc", "cd") + Chunk("ix00", ix)));
 }
 
 TEST(AviEmptyChunk, FindsAnEmptyVideoChunkInTheMovieData) {
@@ -78,24 +86,37 @@ TEST(AviEmptyChunk, TrustsTheFilesIndexesOverTheMovieData) {
   const std::string movie = Chunk("00dc", "ab") + Chunk("01wb", "");
   EXPECT_TRUE(Holds(Avi(movie, Chunk("idx1", Idx1Entry("01wb", 0) + Idx1Entry("00dc", 0)))));
   EXPECT_FALSE(Holds(Avi(Chunk("00dc", ""), Chunk("idx1", Idx1Entry("00dc", 2)))));
-
   // idx1 covers the first RIFF only; the extension is decided by the video
-  // stream's super index and the standard index it points at.
-  const auto file = [&](std::uint32_t lastSize) {
-    const auto first = [&](std::uint64_t ixOffset) {
-      const std::string indx =
-          Chunk("indx", IndexHeader(4, 0, 1, "00dc") + Size64(ixOffset) + Size32(40) + Size32(2));
-      const std::string hdrl = List("LIST", "hdrl", List("LIST", "strl", indx));
-      return List("RIFF", "AVI ",
-                  hdrl + List("LIST", "movi", movie) + Chunk("idx1", Idx1Entry("00dc", 2)));
-    };
-    const std::uint64_t ixOffset = first(0).size() + 24 + Chunk("00dc", "cd").size();
-    const std::string ix =
-        Chunk("ix00", IndexHeader(2, 1, 2, "00dc") + IxEntry(0x80000002u) + IxEntry(lastSize));
-    return first(ixOffset) + List("RIFF", "AVIX", List("LIST", "movi", Chunk("00dc", "cd") + ix));
-  };
-  EXPECT_TRUE(Holds(file(0x80000000u)));
-  EXPECT_FALSE(Holds(file(0x80000002u)));
+  // stream's super index and the standard index it names.
+  EXPECT_TRUE(Holds(OpenDmlAvi(1, 1, 2, 0x80000000u)));
+  EXPECT_FALSE(Holds(OpenDmlAvi(1, 1, 2, 0x80000002u)));
+}
+
+TEST(AviEmptyChunk, ReadsEachIndexOnceHoweverOftenItIsNamed) {
+  // 100,000 super index entries, or 2,000 super indexes, all naming one
+  // standard index of 100,000 entries: read once, it is decided by its last
+  // entry, and the probe asks for little more than the file's own bytes.
+  for (const auto& [superIndexes, namesEach] : {std::pair{1, 100'000}, std::pair{2'000, 1}}) {
+    SCOPED_TRACE(superIndexes);
+    for (const bool empty : {false, true}) {
+      const std::string file =
+          OpenDmlAvi(superIndexes, namesEach, 100'000, empty ? 0x80000000u : 0x80000002u);
+      std::uint64_t bytesRead = 0;
+      EXPECT_EQ(ProbeBytes(file, {}, &bytesRead).aviEmptyVideoChunk, empty);
+      EXPECT_LT(bytesRead, 2 * file.size());
+    }
+  }
+}
+
+TEST(AviEmptyChunk, WhatTheBudgetDoesNotReachHoldsNone) {
+  // Unindexed movie data whose empty chunk lies beyond a small budget's
+  // reach, but within the default one.
+  std::string movie;
+  for (int i = 0; i < 20'000; ++i) movie += Chunk("00dc", std::string(30, 'x'));
+  const std::string file = Avi(movie + Chunk("00dc", ""));
+  EXPECT_TRUE(Holds(file));
+  EXPECT_FALSE(Holds(file, ProbeBudget{4, 1'000'000}));
+  EXPECT_FALSE(Holds(file, ProbeBudget{256, 1'000}));
 }
 
 TEST(AviEmptyChunk, DecidesByContentAndSurvivesDamagedFiles) {
@@ -119,18 +140,5 @@ TEST(AviEmptyChunk, DecidesByContentAndSurvivesDamagedFiles) {
   EXPECT_FALSE(Holds(truncated.substr(0, truncated.size() - 60)));
 }
 
-TEST(AviEmptyChunk, FilesThatCannotBeReadHoldNone) {
-  EXPECT_FALSE(FileHoldsEmptyAviVideoChunk("/nonexistent/a.avi"));
-  EXPECT_FALSE(FileHoldsEmptyAviVideoChunk("/"));
-  // A named pipe with no writer: opening it must not wait for one.
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("avi_fifo_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
-  const std::string fifo = (folder / "queued.avi").string();
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(FileHoldsEmptyAviVideoChunk(fifo));
-  std::filesystem::remove_all(folder);
-}
-
 }  // namespace
-}  // namespace corvanta
+}  // namespace corvanta::testing

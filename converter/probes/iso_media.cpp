@@ -1,0 +1,231 @@
+#include "probes/iso_media.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "probes/byte_order.h"
+#include "probes/iso_box.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::uint32_t kSttsEntrySize = 8;
+
+// The sample durations of a track as its "stts" gives them. The last
+// sample's duration is left out of the shortest and longest: writers guess
+// it.
+struct SampleTiming {
+  bool read = false;  // the whole table was read
+  std::uint64_t samples = 0;
+  std::uint64_t ticks = 0;
+  std::uint32_t shortest = std::numeric_limits<std::uint32_t>::max();
+  std::uint32_t longest = 0;
+};
+
+struct Track {
+  std::string handler;        // "vide", "soun", ...
+  std::uint64_t duration = 0;  // after edits, in the movie's timescale; 0 when unknown
+  std::int32_t matrix[4] = {0x10000, 0, 0, 0x10000};  // a, b, c, d (16.16)
+  std::uint32_t mediaTimescale = 0;
+  std::uint64_t mediaDuration = 0;
+  SampleTiming timing;
+};
+
+struct Movie {
+  std::uint32_t timescale = 0;
+  std::uint64_t duration = 0;
+  std::vector<Track> tracks;
+};
+
+// Times of "mvhd" and "mdhd": version 0 has 32-bit fields, version 1 64-bit.
+void ReadTimes(BlockReader& reader, const IsoBox& box, std::uint32_t& timescale,
+               std::uint64_t& duration) {
+  char bytes[32];
+  if (box.end - box.payload < 20 || !reader.Read(box.payload, bytes, 20)) return;
+  if (bytes[0] == 1) {
+    if (box.end - box.payload < 32 || !reader.Read(box.payload, bytes, 32)) return;
+    timescale = BigEndian32(bytes + 20);
+    duration = BigEndian64(bytes + 24);
+    if (duration == std::numeric_limits<std::uint64_t>::max()) duration = 0;
+  } else {
+    timescale = BigEndian32(bytes + 12);
+    duration = BigEndian32(bytes + 16);
+    if (duration == std::numeric_limits<std::uint32_t>::max()) duration = 0;
+  }
+}
+
+void ReadTrackHeader(BlockReader& reader, const IsoBox& box, Track& track) {
+  char bytes[68];
+  if (box.end - box.payload < 56 || !reader.Read(box.payload, bytes, 56)) return;
+  std::size_t matrix = 40;
+  if (bytes[0] == 1) {
+    if (box.end - box.payload < 68 || !reader.Read(box.payload, bytes, 68)) return;
+    track.duration = BigEndian64(bytes + 28);
+    if (track.duration == std::numeric_limits<std::uint64_t>::max()) track.duration = 0;
+    matrix = 52;
+  } else {
+    track.duration = BigEndian32(bytes + 20);
+    if (track.duration == std::numeric_limits<std::uint32_t>::max()) track.duration = 0;
+  }
+  // a, b at the matrix's start; c, d after the first row's third value.
+  track.matrix[0] = static_cast<std::int32_t>(BigEndian32(bytes + matrix));
+  track.matrix[1] = static_cast<std::int32_t>(BigEndian32(bytes + matrix + 4));
+  track.matrix[2] = static_cast<std::int32_t>(BigEndian32(bytes + matrix + 12));
+  track.matrix[3] = static_cast<std::int32_t>(BigEndian32(bytes + matrix + 16));
+}
+
+void ReadSampleTiming(BlockReader& reader, const IsoBox& stts, SampleTiming& timing) {
+  char head[8];
+  if (stts.end - stts.payload < 8 || !reader.Read(stts.payload, head, 8)) return;
+  const std::uint64_t count =
+      std::min<std::uint64_t>(BigEndian32(head + 4), (stts.end - stts.payload - 8) / kSttsEntrySize);
+  if (!reader.TakeEntries(count)) return;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    char entry[kSttsEntrySize];
+    if (!reader.Read(stts.payload + 8 + i * kSttsEntrySize, entry, sizeof entry)) return;
+    const std::uint32_t samples = BigEndian32(entry);
+    const std::uint32_t delta = BigEndian32(entry + 4);
+    if (i + 1 < count ? samples > 0 : samples > 1) {
+      timing.shortest = std::min(timing.shortest, delta);
+      timing.longest = std::max(timing.longest, delta);
+    }
+    timing.samples += samples;
+    timing.ticks += std::uint64_t{samples} * delta;
+  }
+  timing.read = true;
+}
+
+void ReadMedia(BlockReader& reader, const IsoBox& mdia, Track& track, bool wantTiming) {
+  ForEachIsoBox(reader, mdia.payload, mdia.end, [&](const IsoBox& box) {
+    if (box.Type() == "mdhd") {
+      ReadTimes(reader, box, track.mediaTimescale, track.mediaDuration);
+    } else if (box.Type() == "hdlr") {
+      char bytes[12];
+      if (box.end - box.payload >= 12 && reader.Read(box.payload, bytes, 12)) {
+        track.handler.assign(bytes + 8, 4);
+      }
+    } else if (box.Type() == "minf" && wantTiming && track.handler == "vide") {
+      ForEachIsoBox(reader, box.payload, box.end, [&](const IsoBox& stbl) {
+        if (stbl.Type() != "stbl") return true;
+        ForEachIsoBox(reader, stbl.payload, stbl.end, [&](const IsoBox& table) {
+          if (table.Type() != "stts") return true;
+          ReadSampleTiming(reader, table, track.timing);
+          return false;
+        });
+        return false;
+      });
+    }
+    return true;
+  });
+}
+
+Movie ReadMovie(BlockReader& reader, const IsoBox& moov) {
+  Movie movie;
+  bool videoTimed = false;
+  ForEachIsoBox(reader, moov.payload, moov.end, [&](const IsoBox& box) {
+    if (box.Type() == "mvhd") {
+      ReadTimes(reader, box, movie.timescale, movie.duration);
+    } else if (box.Type() == "trak") {
+      Track track;
+      ForEachIsoBox(reader, box.payload, box.end, [&](const IsoBox& part) {
+        if (part.Type() == "tkhd") ReadTrackHeader(reader, part, track);
+        if (part.Type() == "mdia") ReadMedia(reader, part, track, !videoTimed);
+        return true;
+      });
+      videoTimed = videoTimed || track.handler == "vide";
+      movie.tracks.push_back(track);
+    }
+    return true;
+  });
+  return movie;
+}
+
+std::optional<double> Seconds(std::uint64_t duration, std::uint32_t timescale) {
+  if (duration == 0 || timescale == 0) return std::nullopt;
+  return static_cast<double>(duration) / timescale;
+}
+
+StreamLength LengthOf(const Movie& movie, const Track* track) {
+  StreamLength length;
+  if (track == nullptr) return length;
+  length.present = true;
+  length.seconds = Seconds(track->duration, movie.timescale);
+  if (!length.seconds) length.seconds = Seconds(track->mediaDuration, track->mediaTimescale);
+  return length;
+}
+
+// Values within 1/16 of 1.0 of zero count as zero, so a matrix rounded by
+// its writer still reads as the quarter turn it stands for.
+bool NearZero(std::int32_t value) { return std::abs(value) < 0x1000; }
+
+// The display matrix maps a stored point (x, y) to (a x + c y, b x + d y)
+// with y pointing down: a = d = 0, b > 0, c < 0 turns the picture a quarter
+// clockwise (ffprobe: "rotation of -90.00 degrees"). Mirrored or sheared
+// matrices count as no turn.
+int ClockwiseDegrees(const std::int32_t (&m)[4]) {
+  const std::int32_t a = m[0], b = m[1], c = m[2], d = m[3];
+  if (NearZero(b) && NearZero(c)) {
+    if (a > 0 && d > 0) return 0;
+    if (a < 0 && d < 0) return 180;
+  }
+  if (NearZero(a) && NearZero(d)) {
+    if (b > 0 && c < 0) return 90;
+    if (b < 0 && c > 0) return 270;
+  }
+  return 0;
+}
+
+// Durations that differ by one tick are timestamp rounding (30 fps in
+// milliseconds: 33 and 34), as are those within 1% (a camera's jitter).
+bool Varies(const SampleTiming& timing) {
+  if (!timing.read || timing.longest < timing.shortest) return false;
+  const std::uint32_t spread = timing.longest - timing.shortest;
+  return spread > 1 && std::uint64_t{spread} * 100 > timing.longest;
+}
+
+const Track* FirstTrack(const Movie& movie, std::string_view handler) {
+  for (const Track& track : movie.tracks) {
+    if (track.handler == handler) return &track;
+  }
+  return nullptr;
+}
+
+void Describe(const Movie& movie, InputFacts& facts) {
+  facts.streamsKnown = true;
+  const Track* video = FirstTrack(movie, "vide");
+  facts.video = LengthOf(movie, video);
+  facts.audio = LengthOf(movie, FirstTrack(movie, "soun"));
+  facts.overallSeconds = Seconds(movie.duration, movie.timescale);
+  if (video == nullptr) return;
+  facts.rotationDegrees = ClockwiseDegrees(video->matrix);
+  const SampleTiming& timing = video->timing;
+  facts.variableFrameRate = Varies(timing);
+  if (timing.read && timing.ticks > 0 && video->mediaTimescale > 0) {
+    facts.videoFrameRate =
+        static_cast<double>(timing.samples) * video->mediaTimescale / static_cast<double>(timing.ticks);
+  }
+}
+
+bool IsTopLevelStart(std::string_view type) {
+  return type == "ftyp" || type == "moov" || type == "mdat" || type == "free" ||
+         type == "skip" || type == "wide";
+}
+
+}  // namespace
+
+bool BeginsAsIsoMedia(BlockReader& reader) {
+  IsoBox box;
+  return ReadIsoBox(reader, 0, reader.size(), box) && IsTopLevelStart(box.Type());
+}
+
+void ReadIsoMediaFacts(BlockReader& reader, InputFacts& facts) {
+  ForEachIsoBox(reader, 0, reader.size(), [&](const IsoBox& box) {
+    if (box.Type() != "moov") return true;
+    Describe(ReadMovie(reader, box), facts);
+    return false;
+  });
+}
+
+}  // namespace corvanta

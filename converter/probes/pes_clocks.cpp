@@ -1,0 +1,155 @@
+#include "probes/pes_clocks.h"
+
+#include <algorithm>
+
+#include "probes/byte_order.h"
+
+namespace corvanta {
+namespace {
+
+constexpr std::uint64_t kWrap = std::uint64_t{1} << 33;
+constexpr double kTicksPerSecond = 90000;
+constexpr std::uint64_t kStretch = 1 << 20;
+constexpr int kMaxEndStretches = 8;
+
+// How far `later` lies after `earlier`, across a wrap; stamps before
+// `earlier` (more than half the clock's range away) count as 0.
+std::uint64_t Forward(std::uint64_t earlier, std::uint64_t later) {
+  const std::uint64_t distance = (later - earlier) & (kWrap - 1);
+  return distance < kWrap / 2 ? distance : 0;
+}
+
+// Five bytes of '0010'/'0011' + PTS[32..30] + marker, PTS[29..15] + marker,
+// PTS[14..0] + marker.
+std::optional<std::uint64_t> Stamp(const unsigned char* b) {
+  if ((b[0] & 1) == 0 || (b[2] & 1) == 0 || (b[4] & 1) == 0) return std::nullopt;
+  return (std::uint64_t{b[0] & 0x0Eu} << 29) | (std::uint64_t{b[1]} << 22) |
+         (std::uint64_t{b[2] & 0xFEu} << 14) | (std::uint64_t{b[3]} << 7) | (b[4] >> 1);
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> PesPresentationTime(std::string_view pes) {
+  const auto* b = reinterpret_cast<const unsigned char*>(pes.data());
+  if (pes.size() < 9 || b[0] != 0 || b[1] != 0 || b[2] != 1) return std::nullopt;
+  // Program stream map, padding, private stream 2 and the like carry no header.
+  const unsigned char id = b[3];
+  if (id == 0xBC || id == 0xBE || id == 0xBF || id >= 0xF0) return std::nullopt;
+  if ((b[6] & 0xC0) == 0x80) {  // MPEG-2
+    if ((b[7] & 0x80) == 0 || pes.size() < 14 || (b[9] & 0xE0) != 0x20) return std::nullopt;
+    return Stamp(b + 9);
+  }
+  std::size_t at = 6;  // MPEG-1: stuffing, buffer size, then the stamps
+  while (at < pes.size() && b[at] == 0xFF && at < 6 + 16) ++at;
+  if (at + 2 <= pes.size() && (b[at] & 0xC0) == 0x40) at += 2;
+  if (at + 5 > pes.size() || (b[at] & 0xE0) != 0x20) return std::nullopt;
+  return Stamp(b + at);
+}
+
+PesClocks::Clock& PesClocks::ClockOf(std::uint32_t stream) {
+  auto [it, added] = clocks_.try_emplace(stream);
+  if (added) order_.push_back(stream);
+  return it->second;
+}
+
+void PesClocks::AddAtStart(std::uint32_t stream, std::uint64_t stamp) {
+  ClockOf(stream).atStart.push_back(stamp);
+}
+
+void PesClocks::AddAtEnd(std::uint32_t stream, std::uint64_t stamp) {
+  ClockOf(stream).atEnd.push_back(stamp);
+}
+
+bool PesClocks::SeenAtEnd(std::uint32_t stream) const {
+  const auto it = clocks_.find(stream);
+  return it != clocks_.end() && !it->second.atEnd.empty();
+}
+
+double PesClocks::StepSeconds(std::uint32_t stream) const {
+  const auto it = clocks_.find(stream);
+  if (it == clocks_.end()) return 0;
+  std::vector<std::uint64_t> stamps = it->second.atStart;
+  std::sort(stamps.begin(), stamps.end());
+  std::uint64_t step = 0;
+  for (std::size_t i = 1; i < stamps.size(); ++i) {
+    const std::uint64_t gap = stamps[i] - stamps[i - 1];
+    if (gap > 0 && (step == 0 || gap < step)) step = gap;
+  }
+  return static_cast<double>(step) / kTicksPerSecond;
+}
+
+std::optional<PesClocks::Span> PesClocks::SpanOf(std::uint32_t stream) const {
+  const auto it = clocks_.find(stream);
+  if (it == clocks_.end() || it->second.atStart.empty() ||
+      (it->second.atEnd.empty() && !wholeFile_)) {
+    return std::nullopt;
+  }
+  const Clock& clock = it->second;
+  Span span;
+  span.first = *std::min_element(clock.atStart.begin(), clock.atStart.end());
+  for (const auto* stamps : {&clock.atStart, &clock.atEnd}) {
+    for (const std::uint64_t stamp : *stamps) {
+      span.length = std::max(span.length, Forward(span.first, stamp));
+    }
+  }
+  span.length += static_cast<std::uint64_t>(StepSeconds(stream) * kTicksPerSecond + 0.5);
+  return span;
+}
+
+std::optional<double> PesClocks::Seconds(std::uint32_t stream) const {
+  const std::optional<Span> span = SpanOf(stream);
+  if (!span) return std::nullopt;
+  return static_cast<double>(span->length) / kTicksPerSecond;
+}
+
+std::optional<double> PesClocks::OverallSeconds(const std::vector<std::uint32_t>& streams) const {
+  std::vector<Span> spans;
+  for (const std::uint32_t stream : streams) {
+    if (const std::optional<Span> span = SpanOf(stream)) spans.push_back(*span);
+  }
+  if (spans.empty()) return std::nullopt;
+  std::uint64_t earliest = spans.front().first;
+  for (const Span& span : spans) {
+    if (Forward(span.first, earliest) > 0) earliest = span.first;
+  }
+  std::uint64_t end = 0;
+  for (const Span& span : spans) end = std::max(end, Forward(earliest, span.first) + span.length);
+  return static_cast<double>(end) / kTicksPerSecond;
+}
+
+void DescribeTimedStreams(const PesClocks& clocks, const std::vector<TimedStream>& streams,
+                          InputFacts& facts) {
+  std::vector<std::uint32_t> ids;
+  for (const TimedStream& stream : streams) {
+    ids.push_back(stream.id);
+    StreamLength& length = stream.video ? facts.video : facts.audio;
+    if (length.present) continue;
+    length.present = true;
+    length.seconds = clocks.Seconds(stream.id);
+    const double step = clocks.StepSeconds(stream.id);
+    if (stream.video && step > 0) facts.videoFrameRate = 1 / step;
+  }
+  facts.overallSeconds = clocks.OverallSeconds(ids);
+}
+
+bool ScanStartAndEnd(BlockReader& reader, std::uint64_t phase, std::uint64_t unit,
+                     const std::function<void(std::string_view, bool atStart)>& scan,
+                     const std::function<bool()>& endComplete) {
+  const std::string start = reader.ReadStretch(0, kStretch);
+  if (start.empty()) return false;
+  scan(start, true);
+  std::uint64_t end = reader.size();
+  for (int i = 0; i < kMaxEndStretches && end > start.size() && !endComplete(); ++i) {
+    std::uint64_t begin = end > kStretch ? end - kStretch : 0;
+    begin = std::max<std::uint64_t>(begin, start.size());
+    if (begin > phase) begin = phase + (begin - phase + unit - 1) / unit * unit;
+    if (begin >= end) break;
+    const std::string stretch = reader.ReadStretch(begin, end - begin);
+    if (stretch.empty()) return false;
+    scan(stretch, false);
+    end = begin;
+  }
+  return end <= start.size();
+}
+
+}  // namespace corvanta

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "probes/block_reader.h"
+#include "probes/input_facts.h"
+
+namespace corvanta {
+
+// The presentation time stamp (33 bits, 90 kHz) of the PES packet that
+// begins at `pes` ("00 00 01", stream id, 16-bit length, header), in the
+// MPEG-2 or the MPEG-1 header form; nullopt when it carries none or its
+// marker bits are wrong.
+std::optional<std::uint64_t> PesPresentationTime(std::string_view pes);
+
+// The time stamps of each elementary stream of an MPEG program or
+// transport stream, as met at the start of the file and near its end. A
+// stream lasts from its earliest stamp at the start to its latest at the
+// end, plus one picture or audio packet (the smallest step between its
+// stamps at the start). Stamps wrap at 2^33 (about 26.5 hours).
+class PesClocks {
+ public:
+  void AddAtStart(std::uint32_t stream, std::uint64_t stamp);
+  void AddAtEnd(std::uint32_t stream, std::uint64_t stamp);
+  // Every byte of the file was scanned: a stream's last stamp may lie at its start.
+  void SetWholeFileScanned() { wholeFile_ = true; }
+
+  // Streams in the order they were first met.
+  const std::vector<std::uint32_t>& streams() const { return order_; }
+  bool SeenAtEnd(std::uint32_t stream) const;
+  std::optional<double> Seconds(std::uint32_t stream) const;
+  // The smallest step between the stream's stamps at the start; 0 unknown.
+  double StepSeconds(std::uint32_t stream) const;
+  // From the earliest start to the latest end among the given streams.
+  std::optional<double> OverallSeconds(const std::vector<std::uint32_t>& streams) const;
+
+ private:
+  struct Clock {
+    std::vector<std::uint64_t> atStart;
+    std::vector<std::uint64_t> atEnd;
+  };
+  struct Span {
+    std::uint64_t first = 0;
+    std::uint64_t length = 0;  // in 90 kHz ticks, with the last step
+  };
+  std::optional<Span> SpanOf(std::uint32_t stream) const;
+  Clock& ClockOf(std::uint32_t stream);
+
+  std::map<std::uint32_t, Clock> clocks_;
+  std::vector<std::uint32_t> order_;
+  bool wholeFile_ = false;
+};
+
+struct TimedStream {
+  std::uint32_t id = 0;
+  bool video = false;  // else audio
+};
+
+// Marks the kinds of the streams present; the first of each kind gives its
+// length (and the video its frame rate, from its step), all of them the
+// overall length.
+void DescribeTimedStreams(const PesClocks& clocks, const std::vector<TimedStream>& streams,
+                          InputFacts& facts);
+
+// Hands `scan` the first MiB of the file, then MiB stretches from its end
+// backwards until `endComplete` holds, the stretches meet the first one, or
+// eight of them were read. Stretch starts keep the alignment `phase` +
+// k `unit` (transport packets); `scan` gets the bytes and whether they are
+// the file's start. True when the stretches covered the whole file.
+bool ScanStartAndEnd(BlockReader& reader, std::uint64_t phase, std::uint64_t unit,
+                     const std::function<void(std::string_view, bool atStart)>& scan,
+                     const std::function<bool()>& endComplete);
+
+}  // namespace corvanta
