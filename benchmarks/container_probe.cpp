@@ -29,15 +29,24 @@ void DropFromCache(const char* path) {
 const char* ContainerName(corvanta::Container container) {
   using corvanta::Container;
   switch (container) {
-    case Container::Avi: return "AVI";
-    case Container::MpegProgramStream: return "program stream";
-    case Container::MpegTransportStream: return "transport stream";
-    case Container::IsoMedia: return "ISO media";
-    case Container::Matroska: return "Matroska";
-    case Container::Flv: return "FLV";
-    case Container::Asf: return "ASF";
-    case Container::RealMedia: return "RealMedia";
-    case Container::Unknown: break;
+    case Container::Avi:
+      return "AVI";
+    case Container::MpegProgramStream:
+      return "program stream";
+    case Container::MpegTransportStream:
+      return "transport stream";
+    case Container::IsoMedia:
+      return "ISO media";
+    case Container::Matroska:
+      return "Matroska";
+    case Container::Flv:
+      return "FLV";
+    case Container::Asf:
+      return "ASF";
+    case Container::RealMedia:
+      return "RealMedia";
+    case Container::Unknown:
+      break;
   }
   return "unknown";
 }
@@ -56,8 +65,13 @@ std::string Describe(const char* file, bool output) {
            Seconds(facts.video.seconds) + ", audio " + Seconds(facts.audio.seconds);
   }
   const corvanta::InputFacts facts = corvanta::ProbeInputFile(file);
-  return std::string(ContainerName(facts.container)) + ", video " + Seconds(facts.video.seconds) +
-         ", audio " + Seconds(facts.audio.seconds) +
+  char rate[64];
+  std::snprintf(rate, sizeof rate, ", %.3f fps%s, turn %d", facts.videoFrameRate,
+                facts.variableFrameRate ? " variable" : "", facts.rotationDegrees);
+  return std::string(ContainerName(facts.container)) + ", video " +
+         (facts.video.present ? Seconds(facts.video.seconds) : "none") + ", audio " +
+         (facts.audio.present ? Seconds(facts.audio.seconds) : "none") + ", overall " +
+         Seconds(facts.overallSeconds) + (facts.streamsKnown ? "" : " (streams unsure)") + rate +
          (facts.aviEmptyVideoChunk ? ", empty chunk" : "");
 }
 

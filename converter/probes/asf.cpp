@@ -20,11 +20,11 @@ constexpr std::string_view kAudioMedia(
 constexpr std::string_view kVideoMedia(
     "\xC0\xEF\x19\xBC\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B", 16);
 
-constexpr std::uint64_t kObjectHeaderSize = 24;   // GUID and 64-bit size
-constexpr std::uint64_t kHeaderObjectSize = 30;   // and a count and two reserved bytes
-constexpr std::uint64_t kPlayDurationAt = 64;     // in the File Properties Object
+constexpr std::uint64_t kObjectHeaderSize = 24;  // GUID and 64-bit size
+constexpr std::uint64_t kHeaderObjectSize = 30;  // and a count and two reserved bytes
+constexpr std::uint64_t kPlayDurationAt = 64;    // in the File Properties Object
 constexpr std::uint64_t kFilePropertiesSize = 104;
-constexpr std::uint32_t kBroadcast = 1;           // flag: durations are not valid
+constexpr std::uint32_t kBroadcast = 1;  // flag: durations are not valid
 
 }  // namespace
 
@@ -46,7 +46,7 @@ void ReadAsfFacts(BlockReader& reader, InputFacts& facts) {
     const std::string_view guid(object, 16);
     if (guid == kFileProperties && size >= kFilePropertiesSize &&
         reader.Read(position, object, kFilePropertiesSize)) {
-      const std::uint64_t play = LittleEndian64(object + kPlayDurationAt);      // 100 ns
+      const std::uint64_t play = LittleEndian64(object + kPlayDurationAt);          // 100 ns
       const std::uint64_t preroll = LittleEndian64(object + kPlayDurationAt + 16);  // ms
       const std::uint32_t flags = LittleEndian32(object + kPlayDurationAt + 24);
       const double seconds = play / 1e7 - preroll / 1e3;

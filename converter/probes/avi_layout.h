@@ -38,7 +38,7 @@ struct AviSuperIndexEntry {
 
 struct AviLayout {
   std::vector<AviPart> parts;
-  std::optional<RiffChunk> idx1;  // the first RIFF's classic index, size as written
+  std::optional<RiffChunk> idx1;        // the first RIFF's classic index, size as written
   std::vector<RiffChunk> superIndexes;  // the "indx" chunks of the streams
   std::vector<AviStreamHeader> streams;
   std::optional<std::uint32_t> openDmlFrames;  // "dmlh": the video's frames in all RIFFs

@@ -42,7 +42,8 @@ std::string BlockReader::ReadStretch(std::uint64_t offset, std::uint64_t count) 
   count = std::min(count, size_ - offset);
   std::string bytes(static_cast<std::size_t>(count), '\0');
   for (std::uint64_t done = 0; done < count; done += kBlockSize) {
-    const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, count - done));
+    const std::size_t piece =
+        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, count - done));
     if (!TakeBlockRead() || !read_(offset + done, bytes.data() + done, piece)) return {};
   }
   return bytes;

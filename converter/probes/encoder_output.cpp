@@ -39,8 +39,8 @@ OutputFacts ProbeEncoderOutput(const ByteReader& read, std::uint64_t size, Probe
   if (!IsAvi(reader)) return facts;
   facts.avi = true;
   const AviLayout layout = ReadAviLayout(reader);
-  facts.complete = layout.headersFound && ClaimedSizesFit(reader, layout) &&
-                   IndexesPresent(reader, layout);
+  facts.complete =
+      layout.headersFound && ClaimedSizesFit(reader, layout) && IndexesPresent(reader, layout);
   const AviStreamLengths lengths = ReadAviStreamLengths(layout);
   facts.video = lengths.video;
   facts.audio = lengths.audio;

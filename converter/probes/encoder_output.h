@@ -22,7 +22,6 @@ struct OutputFacts {
   StreamLength audio;
 };
 
-OutputFacts ProbeEncoderOutput(const ByteReader& read, std::uint64_t size,
-                               ProbeBudget budget = {});
+OutputFacts ProbeEncoderOutput(const ByteReader& read, std::uint64_t size, ProbeBudget budget = {});
 
 }  // namespace corvanta

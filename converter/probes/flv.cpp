@@ -12,7 +12,8 @@ namespace {
 constexpr int kAudioTag = 8;
 constexpr int kVideoTag = 9;
 constexpr std::uint64_t kTagHeaderSize = 11;
-constexpr std::uint64_t kTrailerSize = 4;  // each tag's size, after it
+constexpr std::uint64_t kTagPeek = kTagHeaderSize + 2;  // codec byte and packet type
+constexpr std::uint64_t kTrailerSize = 4;               // each tag's size, after it
 constexpr char kHasAudio = 0x04;
 constexpr char kHasVideo = 0x01;
 // The first stamps are met within a few tags of the start.
@@ -21,15 +22,32 @@ constexpr int kTagsFromStart = 64;
 struct Tag {
   int type = 0;
   std::uint64_t dataSize = 0;
-  std::uint32_t stamp = 0;  // milliseconds
+  std::uint32_t stamp = 0;  // milliseconds, of decoding
+  bool media = false;       // holds a picture or audio, not codec set-up or an end mark
 };
 
+// AVC and HEVC video and AAC audio tags carry a packet type after the codec
+// byte: 1 for media, 0 for the decoder configuration, 2 for the end of the
+// sequence. Video frame type 5 is a command, no picture.
+bool HoldsMedia(int type, std::uint64_t dataSize, const char* body) {
+  if (dataSize < 2) return false;
+  const auto codec = static_cast<unsigned char>(body[0]);
+  if (type == kVideoTag) {
+    const unsigned format = codec & 0x0F;
+    return (codec >> 4) != 5 && ((format != 7 && format != 12) || body[1] == 1);
+  }
+  return (codec >> 4) != 10 || body[1] == 1;
+}
+
 bool ReadTag(BlockReader& reader, std::uint64_t position, Tag& tag) {
-  char bytes[kTagHeaderSize];
-  if (!reader.TakeEntries() || !reader.Read(position, bytes, sizeof bytes)) return false;
+  char bytes[kTagPeek] = {};
+  if (!reader.TakeEntries() || !reader.Read(position, bytes, kTagHeaderSize)) return false;
   tag.type = bytes[0] & 0x1F;
   tag.dataSize = BigEndian24(bytes + 1);
   tag.stamp = BigEndian24(bytes + 4) | (std::uint32_t{static_cast<unsigned char>(bytes[7])} << 24);
+  tag.media = tag.dataSize >= 2 &&
+              reader.Read(position + kTagHeaderSize, bytes + kTagHeaderSize, 2) &&
+              HoldsMedia(tag.type, tag.dataSize, bytes + kTagHeaderSize);
   return true;
 }
 
@@ -43,13 +61,13 @@ struct Stamps {
   void AddFromEnd(std::uint32_t stamp) {
     if (!last) {
       last = stamp;
-    } else if (!beforeLast) {
+    } else if (!beforeLast && stamp < *last) {
       beforeLast = stamp;
     }
   }
   std::optional<double> Seconds() const {
     if (!first || !last || *last < *first) return std::nullopt;
-    const std::uint32_t step = beforeLast && *beforeLast < *last ? *last - *beforeLast : 0;
+    const std::uint32_t step = beforeLast ? *last - *beforeLast : 0;
     return (*last - *first + step) / 1000.0;
   }
 };
@@ -77,7 +95,7 @@ void ReadFlvFacts(BlockReader& reader, InputFacts& facts) {
   for (int i = 0; i < kTagsFromStart && position + kTagHeaderSize <= reader.size(); ++i) {
     Tag tag;
     if (!ReadTag(reader, position, tag)) break;
-    if (Stamps* stamps = stampsOf(tag.type); stamps != nullptr && !stamps->first) {
+    if (Stamps* stamps = stampsOf(tag.type); stamps != nullptr && tag.media && !stamps->first) {
       stamps->first = tag.stamp;
     }
     position += kTagHeaderSize + tag.dataSize + kTrailerSize;
@@ -97,7 +115,9 @@ void ReadFlvFacts(BlockReader& reader, InputFacts& facts) {
     const std::uint64_t start = end - kTrailerSize - tagSize;
     Tag tag;
     if (!ReadTag(reader, start, tag) || tag.dataSize + kTagHeaderSize != tagSize) break;
-    if (Stamps* stamps = stampsOf(tag.type)) stamps->AddFromEnd(tag.stamp);
+    if (Stamps* stamps = stampsOf(tag.type); stamps != nullptr && tag.media) {
+      stamps->AddFromEnd(tag.stamp);
+    }
     end = start;
   }
 

@@ -25,8 +25,9 @@ struct SampleTiming {
 };
 
 struct Track {
-  std::string handler;        // "vide", "soun", ...
+  std::string handler;         // "vide", "soun", ...
   std::uint64_t duration = 0;  // after edits, in the movie's timescale; 0 when unknown
+  std::uint64_t delay = 0;     // empty edits within it: time before the track starts
   std::int32_t matrix[4] = {0x10000, 0, 0, 0x10000};  // a, b, c, d (16.16)
   std::uint32_t mediaTimescale = 0;
   std::uint64_t mediaDuration = 0;
@@ -56,19 +57,17 @@ void ReadTimes(BlockReader& reader, const IsoBox& box, std::uint32_t& timescale,
   }
 }
 
+// Version 0 has 32-bit times and the display matrix at byte 40, version 1
+// 64-bit times and the matrix at 52; the matrix is nine 32-bit values.
 void ReadTrackHeader(BlockReader& reader, const IsoBox& box, Track& track) {
-  char bytes[68];
-  if (box.end - box.payload < 56 || !reader.Read(box.payload, bytes, 56)) return;
-  std::size_t matrix = 40;
-  if (bytes[0] == 1) {
-    if (box.end - box.payload < 68 || !reader.Read(box.payload, bytes, 68)) return;
-    track.duration = BigEndian64(bytes + 28);
-    if (track.duration == std::numeric_limits<std::uint64_t>::max()) track.duration = 0;
-    matrix = 52;
-  } else {
-    track.duration = BigEndian32(bytes + 20);
-    if (track.duration == std::numeric_limits<std::uint32_t>::max()) track.duration = 0;
-  }
+  char bytes[72];
+  if (box.end - box.payload < 1 || !reader.Read(box.payload, bytes, 1)) return;
+  const bool wide = bytes[0] == 1;
+  const std::size_t matrix = wide ? 52 : 40;
+  const std::size_t needed = matrix + 20;  // up to and with d
+  if (box.end - box.payload < needed || !reader.Read(box.payload, bytes, needed)) return;
+  track.duration = wide ? BigEndian64(bytes + 28) : BigEndian32(bytes + 20);
+  if (track.duration == (wide ? ~std::uint64_t{0} : ~std::uint32_t{0})) track.duration = 0;
   // a, b at the matrix's start; c, d after the first row's third value.
   track.matrix[0] = static_cast<std::int32_t>(BigEndian32(bytes + matrix));
   track.matrix[1] = static_cast<std::int32_t>(BigEndian32(bytes + matrix + 4));
@@ -76,11 +75,30 @@ void ReadTrackHeader(BlockReader& reader, const IsoBox& box, Track& track) {
   track.matrix[3] = static_cast<std::int32_t>(BigEndian32(bytes + matrix + 16));
 }
 
+// Empty edits (media time -1) delay a track's start (ffmpeg's F4V and
+// MP4 muxers write one for streams that start late); their time is no part
+// of the track's own length.
+void ReadEditList(BlockReader& reader, const IsoBox& elst, Track& track) {
+  char head[8];
+  if (elst.end - elst.payload < 8 || !reader.Read(elst.payload, head, 8)) return;
+  const std::uint64_t entrySize = head[0] == 1 ? 20 : 12;
+  const std::uint64_t count =
+      std::min<std::uint64_t>(BigEndian32(head + 4), (elst.end - elst.payload - 8) / entrySize);
+  if (!reader.TakeEntries(count)) return;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    char entry[20];
+    if (!reader.Read(elst.payload + 8 + i * entrySize, entry, entrySize)) return;
+    const bool empty = entrySize == 20 ? BigEndian64(entry + 8) == ~std::uint64_t{0}
+                                       : BigEndian32(entry + 4) == ~std::uint32_t{0};
+    if (empty) track.delay += entrySize == 20 ? BigEndian64(entry) : BigEndian32(entry);
+  }
+}
+
 void ReadSampleTiming(BlockReader& reader, const IsoBox& stts, SampleTiming& timing) {
   char head[8];
   if (stts.end - stts.payload < 8 || !reader.Read(stts.payload, head, 8)) return;
-  const std::uint64_t count =
-      std::min<std::uint64_t>(BigEndian32(head + 4), (stts.end - stts.payload - 8) / kSttsEntrySize);
+  const std::uint64_t count = std::min<std::uint64_t>(
+      BigEndian32(head + 4), (stts.end - stts.payload - 8) / kSttsEntrySize);
   if (!reader.TakeEntries(count)) return;
   for (std::uint64_t i = 0; i < count; ++i) {
     char entry[kSttsEntrySize];
@@ -131,6 +149,12 @@ Movie ReadMovie(BlockReader& reader, const IsoBox& moov) {
       Track track;
       ForEachIsoBox(reader, box.payload, box.end, [&](const IsoBox& part) {
         if (part.Type() == "tkhd") ReadTrackHeader(reader, part, track);
+        if (part.Type() == "edts") {
+          ForEachIsoBox(reader, part.payload, part.end, [&](const IsoBox& elst) {
+            if (elst.Type() == "elst") ReadEditList(reader, elst, track);
+            return true;
+          });
+        }
         if (part.Type() == "mdia") ReadMedia(reader, part, track, !videoTimed);
         return true;
       });
@@ -151,7 +175,9 @@ StreamLength LengthOf(const Movie& movie, const Track* track) {
   StreamLength length;
   if (track == nullptr) return length;
   length.present = true;
-  length.seconds = Seconds(track->duration, movie.timescale);
+  if (track->duration > track->delay) {
+    length.seconds = Seconds(track->duration - track->delay, movie.timescale);
+  }
   if (!length.seconds) length.seconds = Seconds(track->mediaDuration, track->mediaTimescale);
   return length;
 }
@@ -203,14 +229,14 @@ void Describe(const Movie& movie, InputFacts& facts) {
   const SampleTiming& timing = video->timing;
   facts.variableFrameRate = Varies(timing);
   if (timing.read && timing.ticks > 0 && video->mediaTimescale > 0) {
-    facts.videoFrameRate =
-        static_cast<double>(timing.samples) * video->mediaTimescale / static_cast<double>(timing.ticks);
+    facts.videoFrameRate = static_cast<double>(timing.samples) * video->mediaTimescale /
+                           static_cast<double>(timing.ticks);
   }
 }
 
 bool IsTopLevelStart(std::string_view type) {
-  return type == "ftyp" || type == "moov" || type == "mdat" || type == "free" ||
-         type == "skip" || type == "wide";
+  return type == "ftyp" || type == "moov" || type == "mdat" || type == "free" || type == "skip" ||
+         type == "wide";
 }
 
 }  // namespace

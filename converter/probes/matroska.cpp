@@ -82,7 +82,8 @@ std::optional<std::uint64_t> ReadUnsigned(BlockReader& reader, const Element& el
   char bytes[8];
   if (size == 0 || size > 8 || !reader.Read(element.payload, bytes, size)) return std::nullopt;
   std::uint64_t value = 0;
-  for (std::uint64_t i = 0; i < size; ++i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+  for (std::uint64_t i = 0; i < size; ++i)
+    value = (value << 8) | static_cast<unsigned char>(bytes[i]);
   return value;
 }
 

@@ -80,8 +80,9 @@ void Scan(BlockReader& reader, std::string_view bytes, bool atStart, PesClocks& 
       continue;
     }
     if (!IsStartCode(bytes, at) || At(bytes, at + 3) < kSystemHeader) {
-      at = IsStartCode(bytes, at) && At(bytes, at + 3) == kProgramEnd ? at + 4
-                                                                       : FindPackHeader(bytes, at + 1);
+      at = IsStartCode(bytes, at) && At(bytes, at + 3) == kProgramEnd
+               ? at + 4
+               : FindPackHeader(bytes, at + 1);
       continue;
     }
     const std::size_t length = 6 + BigEndian16(bytes.data() + at + 4);
@@ -100,7 +101,8 @@ void Scan(BlockReader& reader, std::string_view bytes, bool atStart, PesClocks& 
 
 bool BeginsAsMpegProgramStream(BlockReader& reader) {
   char start[4];
-  return reader.Read(0, start, 4) && std::string_view(start, 4) == std::string_view("\0\0\1\xBA", 4);
+  return reader.Read(0, start, 4) &&
+         std::string_view(start, 4) == std::string_view("\0\0\1\xBA", 4);
 }
 
 void ReadMpegProgramStreamFacts(BlockReader& reader, InputFacts& facts) {
@@ -108,12 +110,14 @@ void ReadMpegProgramStreamFacts(BlockReader& reader, InputFacts& facts) {
   const auto timed = [&] {
     std::vector<TimedStream> streams;
     for (const std::uint32_t stream : clocks.streams()) {
-      if (KindOf(stream) != Kind::kOther) streams.push_back({stream, KindOf(stream) == Kind::kVideo});
+      if (KindOf(stream) != Kind::kOther)
+        streams.push_back({stream, KindOf(stream) == Kind::kVideo});
     }
     return streams;
   };
   const bool whole = ScanStartAndEnd(
-      reader, 0, 1, [&](std::string_view bytes, bool atStart) { Scan(reader, bytes, atStart, clocks); },
+      reader, 0, 1,
+      [&](std::string_view bytes, bool atStart) { Scan(reader, bytes, atStart, clocks); },
       [&] {
         for (const TimedStream& stream : timed()) {
           if (!clocks.SeenAtEnd(stream.id)) return false;

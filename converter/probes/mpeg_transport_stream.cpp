@@ -23,10 +23,29 @@ unsigned char At(std::string_view bytes, std::size_t at) {
 
 Kind KindOfStreamType(unsigned type) {
   switch (type) {
-    case 0x01: case 0x02: case 0x10: case 0x1B: case 0x24: case 0x42: case 0xD1: case 0xEA:
+    case 0x01:
+    case 0x02:
+    case 0x10:
+    case 0x1B:
+    case 0x24:
+    case 0x42:
+    case 0xD1:
+    case 0xEA:
       return Kind::kVideo;
-    case 0x03: case 0x04: case 0x0F: case 0x11: case 0x1C: case 0x81: case 0x82: case 0x83:
-    case 0x84: case 0x85: case 0x86: case 0x87: case 0xA1: case 0xA2:
+    case 0x03:
+    case 0x04:
+    case 0x0F:
+    case 0x11:
+    case 0x1C:
+    case 0x81:
+    case 0x82:
+    case 0x83:
+    case 0x84:
+    case 0x85:
+    case 0x86:
+    case 0x87:
+    case 0xA1:
+    case 0xA2:
       return Kind::kAudio;
     default:
       return Kind::kOther;
@@ -64,11 +83,12 @@ class TransportScan {
 
   bool tableSeen() const { return !kinds_.empty(); }
 
-  // The kind of a stream: as the program map lists it, else by its PES id.
+  // The kind of a stream: as the program map lists it, else by its PES id
+  // (private streams of stream type 0x06 may come without a descriptor).
   Kind KindOf(std::uint32_t pid) const {
-    if (tableSeen()) {
-      const auto it = kinds_.find(pid);
-      return it == kinds_.end() ? Kind::kOther : it->second;
+    if (const auto listed = kinds_.find(pid);
+        listed != kinds_.end() && listed->second != Kind::kOther) {
+      return listed->second;
     }
     const auto it = pesIds_.find(pid);
     if (it == pesIds_.end()) return Kind::kOther;
@@ -197,8 +217,8 @@ void ReadMpegTransportStreamFacts(BlockReader& reader, const TransportPackets& p
   TransportScan scan(reader, packets);
   // Stretches at the end begin where a packet (its prefix included) begins.
   const std::uint64_t prefix = static_cast<std::uint64_t>(packets.packetSize) - kPacket;
-  const std::uint64_t phase = packets.firstSync >= prefix ? packets.firstSync - prefix
-                                                          : packets.firstSync + kPacket;
+  const std::uint64_t phase =
+      packets.firstSync >= prefix ? packets.firstSync - prefix : packets.firstSync + kPacket;
   const bool whole = ScanStartAndEnd(
       reader, phase, static_cast<std::uint64_t>(packets.packetSize),
       [&](std::string_view bytes, bool atStart) { scan.Scan(bytes, atStart); },

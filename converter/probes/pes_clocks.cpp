@@ -86,7 +86,10 @@ std::optional<PesClocks::Span> PesClocks::SpanOf(std::uint32_t stream) const {
   }
   const Clock& clock = it->second;
   Span span;
-  span.first = *std::min_element(clock.atStart.begin(), clock.atStart.end());
+  span.first = clock.atStart.front();
+  for (const std::uint64_t stamp : clock.atStart) {
+    if (Forward(stamp, span.first) > 0) span.first = stamp;
+  }
   for (const auto* stamps : {&clock.atStart, &clock.atEnd}) {
     for (const std::uint64_t stamp : *stamps) {
       span.length = std::max(span.length, Forward(span.first, stamp));

@@ -22,7 +22,8 @@ void ReadAviFacts(BlockReader& reader, InputFacts& facts) {
   facts.audio = lengths.audio;
   facts.videoFrameRate = lengths.videoFrameRate;
   if (lengths.video.seconds || lengths.audio.seconds) {
-    facts.overallSeconds = std::max(lengths.video.seconds.value_or(0), lengths.audio.seconds.value_or(0));
+    facts.overallSeconds =
+        std::max(lengths.video.seconds.value_or(0), lengths.audio.seconds.value_or(0));
   }
   // Last: the check may spend what is left of the budget.
   facts.aviEmptyVideoChunk = HoldsEmptyAviVideoChunk(reader, layout);

@@ -50,12 +50,13 @@ void ReadRealMediaFacts(BlockReader& reader, InputFacts& facts) {
     char header[kChunkHeaderSize];
     if (!reader.Read(position, header, sizeof header)) return;
     const std::string_view id(header, 4);
-    const std::uint64_t size = BigEndian32(header + 4);
-    if (size < kChunkHeaderSize || size > reader.size() - position) return;
+    // Every header comes before the data.
     if (id == "DATA") {
       facts.streamsKnown = true;
       return;
     }
+    const std::uint64_t size = BigEndian32(header + 4);
+    if (size < kChunkHeaderSize || size > reader.size() - position) return;
     char duration[4];
     if (id == "PROP" && size >= kPropDurationAt + 4 &&
         reader.Read(position + kPropDurationAt, duration, 4)) {
