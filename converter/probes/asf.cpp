@@ -1,5 +1,6 @@
 #include "probes/asf.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 

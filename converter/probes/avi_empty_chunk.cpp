@@ -1,6 +1,7 @@
 #include "probes/avi_empty_chunk.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 

@@ -103,6 +103,14 @@ AviLayout ReadAviLayout(BlockReader& reader) {
   return layout;
 }
 
+bool AviFormsFinished(const AviLayout& layout, std::uint64_t fileSize) {
+  if (layout.parts.empty()) return false;
+  for (const AviPart& part : layout.parts) {
+    if (part.claimedEnd == 0 || part.claimedEnd > fileSize + 1) return false;
+  }
+  return true;
+}
+
 bool ReadAviSuperIndex(BlockReader& reader, const RiffChunk& indx, std::string& stream,
                        std::vector<AviSuperIndexEntry>& entries) {
   char head[kOpenDmlHeaderSize];

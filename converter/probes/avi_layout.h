@@ -51,6 +51,12 @@ bool IsAvi(BlockReader& reader);
 // The layout of an AVI file: its RIFF forms, headers and where its indexes lie.
 AviLayout ReadAviLayout(BlockReader& reader);
 
+// True when every RIFF form's size was filled in and the forms lie within
+// the file (a last padding byte may be missing). A writer that streams, or
+// one cut short, leaves a size 0 or larger than the file, and the lengths
+// in its headers are placeholders or claim what the file lacks.
+bool AviFormsFinished(const AviLayout& layout, std::uint64_t fileSize);
+
 // The entries of one super index; false when it is no super index of the
 // expected form or the budget ran out. `stream` receives its chunk id ("00dc").
 bool ReadAviSuperIndex(BlockReader& reader, const RiffChunk& indx, std::string& stream,

@@ -1,6 +1,7 @@
 #include "probes/avi_stream_lengths.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace corvanta {
 namespace {
@@ -12,11 +13,11 @@ const AviStreamHeader* FirstOfType(const AviLayout& layout, std::string_view typ
   return nullptr;
 }
 
-StreamLength LengthOf(const AviStreamHeader* stream, std::uint32_t units) {
+StreamLength LengthOf(const AviStreamHeader& stream, std::uint32_t units) {
   StreamLength length;
-  length.present = stream != nullptr;
-  if (stream != nullptr && stream->rate > 0 && stream->scale > 0) {
-    length.seconds = static_cast<double>(units) * stream->scale / stream->rate;
+  length.present = true;
+  if (stream.rate > 0 && stream.scale > 0) {
+    length.seconds = static_cast<double>(units) * stream.scale / stream.rate;
   }
   return length;
 }
@@ -28,12 +29,12 @@ AviStreamLengths ReadAviStreamLengths(const AviLayout& layout) {
   const AviStreamHeader* video = FirstOfType(layout, "vids");
   const AviStreamHeader* audio = FirstOfType(layout, "auds");
   if (video != nullptr) {
-    lengths.video = LengthOf(video, std::max(video->length, layout.openDmlFrames.value_or(0)));
+    lengths.video = LengthOf(*video, std::max(video->length, layout.openDmlFrames.value_or(0)));
     if (video->rate > 0 && video->scale > 0) {
       lengths.videoFrameRate = static_cast<double>(video->rate) / video->scale;
     }
   }
-  if (audio != nullptr) lengths.audio = LengthOf(audio, audio->length);
+  if (audio != nullptr) lengths.audio = LengthOf(*audio, audio->length);
   return lengths;
 }
 

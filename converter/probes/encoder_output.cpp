@@ -1,5 +1,8 @@
 #include "probes/encoder_output.h"
 
+#include <string>
+#include <vector>
+
 #include "probes/avi_layout.h"
 #include "probes/avi_stream_lengths.h"
 #include "probes/block_reader.h"
@@ -7,17 +10,14 @@
 namespace corvanta {
 namespace {
 
-bool ClaimedSizesFit(BlockReader& reader, const AviLayout& layout) {
-  for (const AviPart& part : layout.parts) {
-    if (part.claimedEnd == 0 || part.claimedEnd > reader.size()) return false;
-  }
+// Nothing after the last form: MEncoder pads each form to an even size.
+bool EndsWithTheLastForm(BlockReader& reader, const AviLayout& layout) {
   const std::uint64_t end = layout.parts.back().claimedEnd;
-  return reader.size() == end + (end & 1) || reader.size() == end;
+  return reader.size() == end + (end & 1);
 }
 
 bool IndexesPresent(BlockReader& reader, const AviLayout& layout) {
-  const RiffChunk* idx1 = layout.idx1 ? &*layout.idx1 : nullptr;
-  if (idx1 == nullptr || idx1->payload + idx1->size > layout.parts.front().claimedEnd) {
+  if (!layout.idx1 || layout.idx1->payload + layout.idx1->size > layout.parts.front().claimedEnd) {
     return false;
   }
   for (const RiffChunk& indx : layout.superIndexes) {
@@ -39,8 +39,8 @@ OutputFacts ProbeEncoderOutput(const ByteReader& read, std::uint64_t size, Probe
   if (!IsAvi(reader)) return facts;
   facts.avi = true;
   const AviLayout layout = ReadAviLayout(reader);
-  facts.complete =
-      layout.headersFound && ClaimedSizesFit(reader, layout) && IndexesPresent(reader, layout);
+  facts.complete = layout.headersFound && AviFormsFinished(layout, reader.size()) &&
+                   EndsWithTheLastForm(reader, layout) && IndexesPresent(reader, layout);
   const AviStreamLengths lengths = ReadAviStreamLengths(layout);
   facts.video = lengths.video;
   facts.audio = lengths.audio;

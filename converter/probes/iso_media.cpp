@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <map>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "probes/byte_order.h"
 #include "probes/iso_box.h"
@@ -13,15 +17,14 @@ namespace {
 
 constexpr std::uint32_t kSttsEntrySize = 8;
 
-// The sample durations of a track as its "stts" gives them. The last
-// sample's duration is left out of the shortest and longest: writers guess
-// it.
+// The sample durations of a track as its "stts" gives them: how many
+// samples last each duration. The last sample is left out of that count:
+// writers guess its duration.
 struct SampleTiming {
   bool read = false;  // the whole table was read
   std::uint64_t samples = 0;
   std::uint64_t ticks = 0;
-  std::uint32_t shortest = std::numeric_limits<std::uint32_t>::max();
-  std::uint32_t longest = 0;
+  std::map<std::uint32_t, std::uint64_t> samplesByDuration;
 };
 
 struct Track {
@@ -105,10 +108,8 @@ void ReadSampleTiming(BlockReader& reader, const IsoBox& stts, SampleTiming& tim
     if (!reader.Read(stts.payload + 8 + i * kSttsEntrySize, entry, sizeof entry)) return;
     const std::uint32_t samples = BigEndian32(entry);
     const std::uint32_t delta = BigEndian32(entry + 4);
-    if (i + 1 < count ? samples > 0 : samples > 1) {
-      timing.shortest = std::min(timing.shortest, delta);
-      timing.longest = std::max(timing.longest, delta);
-    }
+    const std::uint32_t counted = i + 1 < count || samples == 0 ? samples : samples - 1;
+    if (counted > 0) timing.samplesByDuration[delta] += counted;
     timing.samples += samples;
     timing.ticks += std::uint64_t{samples} * delta;
   }
@@ -203,12 +204,24 @@ int ClockwiseDegrees(const std::int32_t (&m)[4]) {
   return 0;
 }
 
-// Durations that differ by one tick are timestamp rounding (30 fps in
-// milliseconds: 33 and 34), as are those within 1% (a camera's jitter).
+// The rate varies when the samples' time differs by more than 1% from the
+// time they would last at the most common duration. A tick either way is
+// timestamp rounding (30 fps in milliseconds: 33 and 34); a camera's jitter
+// and the odd longer sample where clips were joined stay under 1%.
 bool Varies(const SampleTiming& timing) {
-  if (!timing.read || timing.longest < timing.shortest) return false;
-  const std::uint32_t spread = timing.longest - timing.shortest;
-  return spread > 1 && std::uint64_t{spread} * 100 > timing.longest;
+  if (!timing.read || timing.samplesByDuration.empty()) return false;
+  const auto common =
+      std::max_element(timing.samplesByDuration.begin(), timing.samplesByDuration.end(),
+                       [](const auto& a, const auto& b) { return a.second < b.second; });
+  std::uint64_t total = 0;
+  std::uint64_t beyondRounding = 0;
+  for (const auto& [duration, samples] : timing.samplesByDuration) {
+    const std::uint64_t apart =
+        duration > common->first ? duration - common->first : common->first - duration;
+    total += duration * samples;
+    if (apart > 1) beyondRounding += (apart - 1) * samples;
+  }
+  return beyondRounding * 100 > total;
 }
 
 const Track* FirstTrack(const Movie& movie, std::string_view handler) {

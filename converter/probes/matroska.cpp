@@ -1,6 +1,7 @@
 #include "probes/matroska.h"
 
 #include <cstring>
+#include <optional>
 
 #include "probes/byte_order.h"
 

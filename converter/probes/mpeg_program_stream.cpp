@@ -1,6 +1,7 @@
 #include "probes/mpeg_program_stream.h"
 
 #include <string_view>
+#include <vector>
 
 #include "probes/byte_order.h"
 #include "probes/pes_clocks.h"
@@ -115,9 +116,14 @@ void ReadMpegProgramStreamFacts(BlockReader& reader, InputFacts& facts) {
     }
     return streams;
   };
+  // Program streams interleave their streams closely: the first MiB meets
+  // them all.
   const bool whole = ScanStartAndEnd(
-      reader, 0, 1,
-      [&](std::string_view bytes, bool atStart) { Scan(reader, bytes, atStart, clocks); },
+      reader,
+      [&](std::string_view bytes, std::uint64_t, bool atStart) {
+        Scan(reader, bytes, atStart, clocks);
+      },
+      [] { return true; },
       [&] {
         for (const TimedStream& stream : timed()) {
           if (!clocks.SeenAtEnd(stream.id)) return false;

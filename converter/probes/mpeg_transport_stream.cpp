@@ -1,9 +1,11 @@
 #include "probes/mpeg_transport_stream.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "probes/pes_clocks.h"
 
@@ -15,7 +17,8 @@ constexpr char kSync = 0x47;
 constexpr int kSyncsWanted = 8;
 constexpr std::uint32_t kPatPid = 0;
 
-enum class Kind { kOther, kVideo, kAudio };
+// kUnsure: listed as a private stream without a descriptor that tells.
+enum class Kind { kOther, kVideo, kAudio, kUnsure };
 
 unsigned char At(std::string_view bytes, std::size_t at) {
   return static_cast<unsigned char>(bytes[at]);
@@ -53,8 +56,10 @@ Kind KindOfStreamType(unsigned type) {
 }
 
 // Stream type 0x06 (private PES) is audio when a descriptor says AC-3,
-// E-AC-3, DTS or AAC.
+// E-AC-3, DTS or AAC; without descriptors (ffmpeg's M2TS sound), its PES id
+// will tell.
 Kind KindOfPrivateStream(std::string_view descriptors) {
+  if (descriptors.empty()) return Kind::kUnsure;
   for (std::size_t at = 0; at + 2 <= descriptors.size(); at += 2 + At(descriptors, at + 1)) {
     const unsigned tag = At(descriptors, at);
     if (tag == 0x6A || tag == 0x7A || tag == 0x7B || tag == 0x7C) return Kind::kAudio;
@@ -67,10 +72,11 @@ class TransportScan {
   TransportScan(BlockReader& reader, const TransportPackets& packets)
       : reader_(reader), packets_(packets) {}
 
-  void Scan(std::string_view bytes, bool atStart) {
+  // `bytes` begin at `offset` in the file; a packet cut by their edges is
+  // left out.
+  void Scan(std::string_view bytes, std::uint64_t offset, bool atStart) {
     const std::size_t step = static_cast<std::size_t>(packets_.packetSize);
-    std::size_t at = atStart ? static_cast<std::size_t>(packets_.firstSync)
-                             : static_cast<std::size_t>(step - kPacket);
+    std::size_t at = static_cast<std::size_t>((packets_.firstSync + step - offset % step) % step);
     for (; at + kPacket <= bytes.size(); at += step) {
       if (!reader_.TakeEntries()) return;
       if (bytes[at] != kSync) {
@@ -87,7 +93,8 @@ class TransportScan {
   // (private streams of stream type 0x06 may come without a descriptor).
   Kind KindOf(std::uint32_t pid) const {
     if (const auto listed = kinds_.find(pid);
-        listed != kinds_.end() && listed->second != Kind::kOther) {
+        listed != kinds_.end() &&
+        (listed->second == Kind::kVideo || listed->second == Kind::kAudio)) {
       return listed->second;
     }
     const auto it = pesIds_.find(pid);
@@ -103,6 +110,17 @@ class TransportScan {
       if (KindOf(pid) != Kind::kOther) streams.push_back({pid, KindOf(pid) == Kind::kVideo});
     }
     return streams;
+  }
+
+  // The streams to be timed: those met, and the video and sound streams the
+  // program map lists.
+  std::vector<std::uint32_t> AwaitedStreams() const {
+    std::vector<std::uint32_t> pids;
+    for (const TimedStream& stream : TimedStreams()) pids.push_back(stream.id);
+    for (const auto& [pid, kind] : kinds_) {
+      if (kind != Kind::kOther) pids.push_back(pid);
+    }
+    return pids;
   }
 
   // Streams the program map lists, whether or not their packets were met.
@@ -215,19 +233,20 @@ TransportPackets FindTransportPackets(BlockReader& reader) {
 void ReadMpegTransportStreamFacts(BlockReader& reader, const TransportPackets& packets,
                                   InputFacts& facts) {
   TransportScan scan(reader, packets);
-  // Stretches at the end begin where a packet (its prefix included) begins.
-  const std::uint64_t prefix = static_cast<std::uint64_t>(packets.packetSize) - kPacket;
-  const std::uint64_t phase =
-      packets.firstSync >= prefix ? packets.firstSync - prefix : packets.firstSync + kPacket;
+  const auto seenEverywhere = [&](bool atEnd) {
+    for (const std::uint32_t pid : scan.AwaitedStreams()) {
+      if (atEnd ? !scan.clocks().SeenAtEnd(pid) : !scan.clocks().SeenAtStart(pid)) return false;
+    }
+    return true;
+  };
+  // Muxers gather sound into PES packets of a quarter second or more, so at
+  // high video rates the first sound lies past the first MiB.
   const bool whole = ScanStartAndEnd(
-      reader, phase, static_cast<std::uint64_t>(packets.packetSize),
-      [&](std::string_view bytes, bool atStart) { scan.Scan(bytes, atStart); },
-      [&] {
-        for (const TimedStream& stream : scan.TimedStreams()) {
-          if (!scan.clocks().SeenAtEnd(stream.id)) return false;
-        }
-        return true;
-      });
+      reader,
+      [&](std::string_view bytes, std::uint64_t offset, bool atStart) {
+        scan.Scan(bytes, offset, atStart);
+      },
+      [&] { return seenEverywhere(false); }, [&] { return seenEverywhere(true); });
   if (whole) scan.clocks().SetWholeFileScanned();
   facts.transportPacketSize = packets.packetSize;
   facts.streamsKnown = scan.tableSeen();

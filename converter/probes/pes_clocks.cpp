@@ -1,6 +1,7 @@
 #include "probes/pes_clocks.h"
 
 #include <algorithm>
+#include <string>
 
 #include "probes/byte_order.h"
 
@@ -10,7 +11,7 @@ namespace {
 constexpr std::uint64_t kWrap = std::uint64_t{1} << 33;
 constexpr double kTicksPerSecond = 90000;
 constexpr std::uint64_t kStretch = 1 << 20;
-constexpr int kMaxEndStretches = 8;
+constexpr int kMaxStretches = 6;
 
 // How far `later` lies after `earlier`, across a wrap; stamps before
 // `earlier` (more than half the clock's range away) count as 0.
@@ -58,6 +59,11 @@ void PesClocks::AddAtStart(std::uint32_t stream, std::uint64_t stamp) {
 
 void PesClocks::AddAtEnd(std::uint32_t stream, std::uint64_t stamp) {
   ClockOf(stream).atEnd.push_back(stamp);
+}
+
+bool PesClocks::SeenAtStart(std::uint32_t stream) const {
+  const auto it = clocks_.find(stream);
+  return it != clocks_.end() && !it->second.atStart.empty();
 }
 
 bool PesClocks::SeenAtEnd(std::uint32_t stream) const {
@@ -135,24 +141,25 @@ void DescribeTimedStreams(const PesClocks& clocks, const std::vector<TimedStream
   facts.overallSeconds = clocks.OverallSeconds(ids);
 }
 
-bool ScanStartAndEnd(BlockReader& reader, std::uint64_t phase, std::uint64_t unit,
-                     const std::function<void(std::string_view, bool atStart)>& scan,
+bool ScanStartAndEnd(BlockReader& reader, const StretchScan& scan,
+                     const std::function<bool()>& startComplete,
                      const std::function<bool()>& endComplete) {
-  const std::string start = reader.ReadStretch(0, kStretch);
-  if (start.empty()) return false;
-  scan(start, true);
+  std::uint64_t start = 0;
+  for (int i = 0; i < kMaxStretches && start < reader.size() && (i == 0 || !startComplete()); ++i) {
+    const std::string stretch = reader.ReadStretch(start, kStretch);
+    if (stretch.empty()) return false;
+    scan(stretch, start, true);
+    start += stretch.size();
+  }
   std::uint64_t end = reader.size();
-  for (int i = 0; i < kMaxEndStretches && end > start.size() && !endComplete(); ++i) {
-    std::uint64_t begin = end > kStretch ? end - kStretch : 0;
-    begin = std::max<std::uint64_t>(begin, start.size());
-    if (begin > phase) begin = phase + (begin - phase + unit - 1) / unit * unit;
-    if (begin >= end) break;
+  for (int i = 0; i < kMaxStretches && end > start && !endComplete(); ++i) {
+    const std::uint64_t begin = std::max(start, end > kStretch ? end - kStretch : 0);
     const std::string stretch = reader.ReadStretch(begin, end - begin);
     if (stretch.empty()) return false;
-    scan(stretch, false);
+    scan(stretch, begin, false);
     end = begin;
   }
-  return end <= start.size();
+  return end <= start;
 }
 
 }  // namespace corvanta

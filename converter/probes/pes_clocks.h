@@ -32,6 +32,7 @@ class PesClocks {
 
   // Streams in the order they were first met.
   const std::vector<std::uint32_t>& streams() const { return order_; }
+  bool SeenAtStart(std::uint32_t stream) const;
   bool SeenAtEnd(std::uint32_t stream) const;
   std::optional<double> Seconds(std::uint32_t stream) const;
   // The smallest step between the stream's stamps at the start; 0 unknown.
@@ -67,13 +68,15 @@ struct TimedStream {
 void DescribeTimedStreams(const PesClocks& clocks, const std::vector<TimedStream>& streams,
                           InputFacts& facts);
 
-// Hands `scan` the first MiB of the file, then MiB stretches from its end
-// backwards until `endComplete` holds, the stretches meet the first one, or
-// eight of them were read. Stretch starts keep the alignment `phase` +
-// k `unit` (transport packets); `scan` gets the bytes and whether they are
-// the file's start. True when the stretches covered the whole file.
-bool ScanStartAndEnd(BlockReader& reader, std::uint64_t phase, std::uint64_t unit,
-                     const std::function<void(std::string_view, bool atStart)>& scan,
+// Gets a stretch of the file's bytes, the offset they begin at, and whether
+// they lie at its start.
+using StretchScan = std::function<void(std::string_view bytes, std::uint64_t offset, bool atStart)>;
+
+// Hands `scan` MiB stretches from the start of the file until `startComplete`
+// holds, then from its end backwards until `endComplete` holds or they meet
+// the start's; at most six each way. True when they covered the whole file.
+bool ScanStartAndEnd(BlockReader& reader, const StretchScan& scan,
+                     const std::function<bool()>& startComplete,
                      const std::function<bool()>& endComplete);
 
 }  // namespace corvanta

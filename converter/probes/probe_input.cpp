@@ -1,10 +1,13 @@
+#include "probes/input_facts.h"
+
+#include <algorithm>
+
 #include "probes/asf.h"
 #include "probes/avi_empty_chunk.h"
 #include "probes/avi_layout.h"
 #include "probes/avi_stream_lengths.h"
 #include "probes/block_reader.h"
 #include "probes/flv.h"
-#include "probes/input_facts.h"
 #include "probes/iso_media.h"
 #include "probes/matroska.h"
 #include "probes/mpeg_program_stream.h"
@@ -21,7 +24,10 @@ void ReadAviFacts(BlockReader& reader, InputFacts& facts) {
   facts.video = lengths.video;
   facts.audio = lengths.audio;
   facts.videoFrameRate = lengths.videoFrameRate;
-  if (lengths.video.seconds || lengths.audio.seconds) {
+  if (!AviFormsFinished(layout, reader.size())) {
+    facts.video.seconds.reset();
+    facts.audio.seconds.reset();
+  } else if (lengths.video.seconds || lengths.audio.seconds) {
     facts.overallSeconds =
         std::max(lengths.video.seconds.value_or(0), lengths.audio.seconds.value_or(0));
   }

@@ -1,6 +1,7 @@
 #include "probes/realmedia.h"
 
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "probes/byte_order.h"

@@ -9,18 +9,11 @@ namespace {
 
 std::string U32(std::uint64_t value) { return LittleEndian(value, 4); }
 
-std::string StreamList(const std::string& type, std::uint32_t scale, std::uint32_t rate,
-                       std::uint32_t length, const std::string& more = "") {
-  const std::string strh = type + std::string(16, '\0') + U32(scale) + U32(rate) + U32(0) +
-                           U32(length) + std::string(20, '\0');
-  return RiffList("LIST", "strl", RiffChunk("strh", strh) + more);
-}
-
 // MEncoder's layout: headers, movie data, idx1 (then, past 1 GB, "AVIX"
 // forms whose standard indexes the streams' super indexes name).
 std::string MencoderAvi(bool audio = true, bool idx1 = true, const std::string& superIndex = "") {
-  std::string lists = StreamList("vids", 1, 30, 296, superIndex);
-  if (audio) lists += StreamList("auds", 1, 8000, 80457);
+  std::string lists = AviStreamList("vids", 1, 30, 296, superIndex);
+  if (audio) lists += AviStreamList("auds", 1, 8000, 80457);
   const std::string movie = RiffChunk("00dc", "frame") + RiffChunk("01wb", "sound");
   const std::string index =
       RiffChunk("00dc", std::string(12, '\0')) + RiffChunk("01wb", std::string(12, '\0'));

@@ -92,6 +92,8 @@ TEST(IsoMedia, FrameRateVariesOnlyBeyondTimestampRounding) {
       {{{1, 33}, {2, 34}, {1, 33}, {2, 34}}, 1000, false, 0},
       {{{100, 3000}, {1, 3010}, {100, 2995}}, 90'000, false, 0},
       {{{299, 3000}, {1, 9000}}, 90'000, false, 0},
+      // Clips joined: one longer sample at each join.
+      {{{249, 512}, {1, 581}, {249, 512}, {1, 580}, {250, 512}}, 12'800, false, 0},
       // Sections at 30, 10 and 15 fps, as a phone records.
       {{{90, 3000}, {30, 9000}, {45, 6000}}, 90'000, true, 165 / 9.0},
   };

@@ -180,6 +180,10 @@ TEST(MpegTransportStream, FindsItsPacketsAndTheLengthsOfItsStreams) {
     EXPECT_NEAR(cut.video.seconds.value_or(0), 10.0, 0.1);
     EXPECT_NEAR(cut.audio.seconds.value_or(0), 10.0, 0.1);
   }
+  // At a high video rate the first sound lies past the first MiB.
+  const std::vector<Stream> lateSound = {{0xE0, 126'000, 3600, 125, 60'000},
+                                         {0xC0, 216'000, 7200, 50, 1000}};
+  ExpectLengths(ProbeBytes(TransportStream(lateSound, 188)), 5.0, 4.0);
   // Sync bytes at the wrong distance make no transport stream.
   std::string wrong = TransportStream(kBroadcastLike, 188).substr(0, 188 * 20);
   wrong[188 * 3] = 0x48;

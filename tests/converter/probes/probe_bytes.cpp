@@ -46,4 +46,12 @@ std::string RiffList(const std::string& id, const std::string& form, const std::
   return RiffChunk(id, form + body);
 }
 
+std::string AviStreamList(const std::string& type, std::uint32_t scale, std::uint32_t rate,
+                          std::uint32_t length, const std::string& more) {
+  const std::string header = type + std::string(16, '\0') + LittleEndian(scale, 4) +
+                             LittleEndian(rate, 4) + LittleEndian(0, 4) + LittleEndian(length, 4) +
+                             std::string(20, '\0');
+  return RiffList("LIST", "strl", RiffChunk("strh", header) + more);
+}
+
 }  // namespace corvanta::testing

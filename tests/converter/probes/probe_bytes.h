@@ -21,5 +21,9 @@ OutputFacts ProbeOutputBytes(const std::string& bytes);
 // RIFF chunks and lists, padded to even size.
 std::string RiffChunk(const std::string& id, const std::string& payload);
 std::string RiffList(const std::string& id, const std::string& form, const std::string& body);
+// A stream list ("strl") whose stream header says: type, dwScale, dwRate,
+// dwLength; `more` follows the header.
+std::string AviStreamList(const std::string& type, std::uint32_t scale, std::uint32_t rate,
+                          std::uint32_t length, const std::string& more = "");
 
 }  // namespace corvanta::testing

@@ -140,5 +140,34 @@ TEST(AviEmptyChunk, DecidesByContentAndSurvivesDamagedFiles) {
   EXPECT_FALSE(Holds(truncated.substr(0, truncated.size() - 60)));
 }
 
+TEST(AviLengths, EachStreamLastsAsItsHeaderSays) {
+  // ffmpeg's MP3: one block of 1152 samples at 44.1 kHz per unit.
+  const auto file = [](std::uint32_t riffSize, std::uint32_t videoFrames,
+                       std::uint32_t dmlhFrames) {
+    const std::string odml = RiffList("LIST", "odml", Chunk("dmlh", Size32(dmlhFrames)));
+    std::string bytes = List("RIFF", "AVI ",
+                             List("LIST", "hdrl",
+                                  AviStreamList("vids", 1, 25, videoFrames) +
+                                      AviStreamList("auds", 32, 1225, 384) + odml) +
+                                 List("LIST", "movi", Chunk("00dc", "ab")));
+    bytes.replace(4, 4, Size32(riffSize == 0 ? bytes.size() - 8 : riffSize));
+    return bytes;
+  };
+  const InputFacts facts = ProbeBytes(file(0, 251, 0));
+  EXPECT_EQ(facts.container, Container::Avi);
+  EXPECT_TRUE(facts.streamsKnown);
+  EXPECT_DOUBLE_EQ(facts.video.seconds.value_or(0), 10.04);
+  EXPECT_NEAR(facts.audio.seconds.value_or(0), 384 * 32 / 1225.0, 1e-9);
+  EXPECT_DOUBLE_EQ(facts.videoFrameRate, 25);
+  // OpenDML writers count all frames either in the stream header or in
+  // "dmlh" (MEncoder leaves it at the first form's count).
+  EXPECT_DOUBLE_EQ(ProbeBytes(file(0, 100, 251)).video.seconds.value_or(0), 10.04);
+  EXPECT_DOUBLE_EQ(ProbeBytes(file(0, 251, 100)).video.seconds.value_or(0), 10.04);
+  // A streamed file, sizes never filled in: its lengths are placeholders.
+  const InputFacts streamed = ProbeBytes(file(0xFFFFFFFFu, 1u << 30, 0));
+  EXPECT_TRUE(streamed.video.present && streamed.audio.present);
+  EXPECT_FALSE(streamed.video.seconds || streamed.audio.seconds || streamed.overallSeconds);
+}
+
 }  // namespace
 }  // namespace corvanta::testing
