@@ -26,11 +26,16 @@ bool BlockReader::TakeEntries(std::uint64_t count) {
 bool BlockReader::Read(std::uint64_t offset, char* out, std::size_t count) {
   if (offset > size_ || count > size_ - offset || count > kBlockSize) return false;
   if (offset < begin_ || offset + count > begin_ + filled_) {
+    // A walk backwards (FLV tags from the end) gets the block that ends
+    // where the read ends; any other read the block that begins there.
+    const bool backwards = filled_ > 0 && offset < begin_;
+    const std::uint64_t start =
+        backwards ? std::max<std::uint64_t>(offset + count, kBlockSize) - kBlockSize : offset;
     const std::size_t want =
-        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, size_ - offset));
+        static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, size_ - start));
     filled_ = 0;
-    if (!TakeBlockRead() || !read_(offset, block_.data(), want)) return false;
-    begin_ = offset;
+    if (!TakeBlockRead() || !read_(start, block_.data(), want)) return false;
+    begin_ = start;
     filled_ = want;
   }
   std::memcpy(out, block_.data() + (offset - begin_), count);

@@ -1,7 +1,6 @@
 #include "probes/iso_media.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <limits>
 #include <map>
 #include <optional>
@@ -185,7 +184,7 @@ StreamLength LengthOf(const Movie& movie, const Track* track) {
 
 // Values within 1/16 of 1.0 of zero count as zero, so a matrix rounded by
 // its writer still reads as the quarter turn it stands for.
-bool NearZero(std::int32_t value) { return std::abs(value) < 0x1000; }
+bool NearZero(std::int32_t value) { return value > -0x1000 && value < 0x1000; }
 
 // The display matrix maps a stored point (x, y) to (a x + c y, b x + d y)
 // with y pointing down: a = d = 0, b > 0, c < 0 turns the picture a quarter
