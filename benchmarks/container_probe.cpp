@@ -26,30 +26,10 @@ void DropFromCache(const char* path) {
   ::close(fd);
 }
 
-const char* ContainerName(corvanta::Container container) {
-  using corvanta::Container;
-  switch (container) {
-    case Container::Avi:
-      return "AVI";
-    case Container::MpegProgramStream:
-      return "program stream";
-    case Container::MpegTransportStream:
-      return "transport stream";
-    case Container::IsoMedia:
-      return "ISO media";
-    case Container::Matroska:
-      return "Matroska";
-    case Container::Flv:
-      return "FLV";
-    case Container::Asf:
-      return "ASF";
-    case Container::RealMedia:
-      return "RealMedia";
-    case Container::Unknown:
-      break;
-  }
-  return "unknown";
-}
+// In the order of corvanta::Container.
+constexpr const char* kContainerNames[] = {
+    "unknown", "AVI", "program stream", "transport stream", "ISO media", "Matroska",
+    "FLV",     "ASF", "RealMedia"};
 
 std::string Seconds(const std::optional<double>& seconds) {
   if (!seconds) return "?";
@@ -68,7 +48,7 @@ std::string Describe(const char* file, bool output) {
   char rate[64];
   std::snprintf(rate, sizeof rate, ", %.3f fps%s, turn %d", facts.videoFrameRate,
                 facts.variableFrameRate ? " variable" : "", facts.rotationDegrees);
-  return std::string(ContainerName(facts.container)) + ", video " +
+  return std::string(kContainerNames[static_cast<int>(facts.container)]) + ", video " +
          (facts.video.present ? Seconds(facts.video.seconds) : "none") + ", audio " +
          (facts.audio.present ? Seconds(facts.audio.seconds) : "none") + ", overall " +
          Seconds(facts.overallSeconds) + (facts.streamsKnown ? "" : " (streams unsure)") + rate +

@@ -35,37 +35,43 @@ void ReadAviFacts(BlockReader& reader, InputFacts& facts) {
   facts.aviEmptyVideoChunk = HoldsEmptyAviVideoChunk(reader, layout);
 }
 
+// Transport streams are known by their sync bytes alone.
+bool BeginsAsTransportStream(BlockReader& reader) {
+  return FindTransportPackets(reader).packetSize != 0;
+}
+
+void ReadTransportStreamFacts(BlockReader& reader, InputFacts& facts) {
+  ReadMpegTransportStreamFacts(reader, FindTransportPackets(reader), facts);
+}
+
+struct ContainerProbe {
+  Container container;
+  bool (*begins)(BlockReader&);
+  void (*read)(BlockReader&, InputFacts&);
+};
+
+// Formats with a signature of their own first; transport streams last.
+constexpr ContainerProbe kProbes[] = {
+    {Container::Avi, IsAvi, ReadAviFacts},
+    {Container::Matroska, BeginsAsMatroska, ReadMatroskaFacts},
+    {Container::Flv, BeginsAsFlv, ReadFlvFacts},
+    {Container::Asf, BeginsAsAsf, ReadAsfFacts},
+    {Container::RealMedia, BeginsAsRealMedia, ReadRealMediaFacts},
+    {Container::MpegProgramStream, BeginsAsMpegProgramStream, ReadMpegProgramStreamFacts},
+    {Container::IsoMedia, BeginsAsIsoMedia, ReadIsoMediaFacts},
+    {Container::MpegTransportStream, BeginsAsTransportStream, ReadTransportStreamFacts},
+};
+
 }  // namespace
 
 InputFacts ProbeInput(const ByteReader& read, std::uint64_t size, ProbeBudget budget) {
   BlockReader reader(read, size, budget);
   InputFacts facts;
-  // Formats with a signature of their own first; transport streams, known
-  // only by their sync bytes, last.
-  if (IsAvi(reader)) {
-    facts.container = Container::Avi;
-    ReadAviFacts(reader, facts);
-  } else if (BeginsAsMatroska(reader)) {
-    facts.container = Container::Matroska;
-    ReadMatroskaFacts(reader, facts);
-  } else if (BeginsAsFlv(reader)) {
-    facts.container = Container::Flv;
-    ReadFlvFacts(reader, facts);
-  } else if (BeginsAsAsf(reader)) {
-    facts.container = Container::Asf;
-    ReadAsfFacts(reader, facts);
-  } else if (BeginsAsRealMedia(reader)) {
-    facts.container = Container::RealMedia;
-    ReadRealMediaFacts(reader, facts);
-  } else if (BeginsAsMpegProgramStream(reader)) {
-    facts.container = Container::MpegProgramStream;
-    ReadMpegProgramStreamFacts(reader, facts);
-  } else if (BeginsAsIsoMedia(reader)) {
-    facts.container = Container::IsoMedia;
-    ReadIsoMediaFacts(reader, facts);
-  } else if (const TransportPackets packets = FindTransportPackets(reader); packets.packetSize) {
-    facts.container = Container::MpegTransportStream;
-    ReadMpegTransportStreamFacts(reader, packets, facts);
+  for (const ContainerProbe& probe : kProbes) {
+    if (!probe.begins(reader)) continue;
+    facts.container = probe.container;
+    probe.read(reader, facts);
+    break;
   }
   return facts;
 }
