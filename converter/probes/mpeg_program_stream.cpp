@@ -5,6 +5,7 @@
 
 #include "probes/byte_order.h"
 #include "probes/pes_clocks.h"
+#include "probes/stretch_scan.h"
 
 namespace corvanta {
 namespace {

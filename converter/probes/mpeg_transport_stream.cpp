@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "probes/pes_clocks.h"
+#include "probes/stretch_scan.h"
 
 namespace corvanta {
 namespace {

@@ -1,17 +1,12 @@
 #include "probes/pes_clocks.h"
 
 #include <algorithm>
-#include <string>
-
-#include "probes/byte_order.h"
 
 namespace corvanta {
 namespace {
 
 constexpr std::uint64_t kWrap = std::uint64_t{1} << 33;
 constexpr double kTicksPerSecond = 90000;
-constexpr std::uint64_t kStretch = 1 << 20;
-constexpr int kMaxStretches = 6;
 
 // How far `later` lies after `earlier`, across a wrap; stamps before
 // `earlier` (more than half the clock's range away) count as 0.
@@ -139,27 +134,6 @@ void DescribeTimedStreams(const PesClocks& clocks, const std::vector<TimedStream
     if (stream.video && step > 0) facts.videoFrameRate = 1 / step;
   }
   facts.overallSeconds = clocks.OverallSeconds(ids);
-}
-
-bool ScanStartAndEnd(BlockReader& reader, const StretchScan& scan,
-                     const std::function<bool()>& startComplete,
-                     const std::function<bool()>& endComplete) {
-  std::uint64_t start = 0;
-  for (int i = 0; i < kMaxStretches && start < reader.size() && (i == 0 || !startComplete()); ++i) {
-    const std::string stretch = reader.ReadStretch(start, kStretch);
-    if (stretch.empty()) return false;
-    scan(stretch, start, true);
-    start += stretch.size();
-  }
-  std::uint64_t end = reader.size();
-  for (int i = 0; i < kMaxStretches && end > start && !endComplete(); ++i) {
-    const std::uint64_t begin = std::max(start, end > kStretch ? end - kStretch : 0);
-    const std::string stretch = reader.ReadStretch(begin, end - begin);
-    if (stretch.empty()) return false;
-    scan(stretch, begin, false);
-    end = begin;
-  }
-  return end <= start;
 }
 
 }  // namespace corvanta
