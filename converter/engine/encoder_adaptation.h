@@ -6,14 +6,23 @@
 
 namespace corvanta {
 
-// What the encoder's arguments cannot tell about the input file.
+// What the encoder's arguments cannot tell about the input file: the facts
+// of its container that decide how the carried encoder must read it.
 struct EncoderInput {
   bool aviWithEmptyVideoChunk = false;
+  bool mpegProgramStream = false;
+  // A transport stream whose video is H.264 or HEVC.
+  bool transportStreamOfAvc = false;
+  // MP4 or MOV whose video samples last different times.
+  bool variableFrameRateIsoMedia = false;
+  // How far the stored picture must be turned clockwise to stand upright:
+  // 0, 90, 180 or 270.
+  int rotationDegrees = 0;
 };
 
 // The arguments that the carried MEncoder build is started with: the
-// command line's own arguments, with only those options rewritten that this
-// build cannot run as written. Every other command line passes unchanged.
+// command line's own arguments, with those options added or rewritten that
+// this build needs to turn out what the command line asks for.
 std::vector<std::string> AdaptForCarriedEncoder(std::vector<std::string> arguments,
                                                 const EncoderInput& input);
 
