@@ -1,6 +1,8 @@
 // Converts one file the way a run converts a queue row: the settings become
 // the command line, the command line the carried encoder's arguments, and
-// RunEncoder runs the carried encoder on them. Driven by encoder_matrix.sh.
+// RunEncoder runs the carried encoder on them. Prints the carried encoder's
+// arguments, whether it ran to its end ("finished: yes|no") and the row's
+// verdict ("verdict: done|failed"). Driven by encoder_matrix.sh.
 // Usage: encoder_matrix_convert <program folder> <input> <output>
 //          <video codec> <frame rate> <audio codec> <audio bitrate> <sample rate>
 // The video bitrate and resolution stay at the window's first items.
@@ -46,6 +48,11 @@ int main(int argc, char* argv[]) {
   std::printf("\n");
   std::fflush(stdout);
   SilentDisplay display;
-  corvanta::RunEncoder(encoder, line, display, corvanta::RunState{});
+  const bool finished = corvanta::RunEncoder(encoder, line, display, corvanta::RunState{});
+  std::printf("finished: %s\n", finished ? "yes" : "no");
+  // The row's verdict, decided here and nowhere else: the icon a queue row
+  // would show for this conversion.
+  const bool done = finished;
+  std::printf("verdict: %s\n", done ? "done" : "failed");
   return 0;
 }
