@@ -1,5 +1,7 @@
 #include "engine/encoder_adaptation.h"
 
+#include <charconv>
+
 #include "engine/probe_file.h"
 #include "text/command_line_split.h"
 
@@ -22,22 +24,76 @@ std::size_t FindOption(const Arguments& arguments, std::string_view option,
   return arguments.size();
 }
 
-// MEncoder's own AVI demuxer shows one picture for ever once it meets a video
-// chunk of size 0 (ffmpeg's muxer writes one as the second chunk, capture
-// tools write them for dropped frames, MEncoder itself writes one wherever
-// -ofps repeats a frame): the output is a single frozen picture. FFmpeg's
-// demuxer reads such files, but it hands over only decoding times, and
-// without presentation times this build closes up the gaps, so the video
-// comes out up to a quarter shorter than its audio. "genpts" has FFmpeg make
-// the presentation times, and a larger -mc (the most A-V correction per
-// frame) lets the repeats fill a gap at once; the default fills too little of
-// it and the video still comes out about a tenth short. FFmpeg's
-// demuxer loses frames of AVIs without empty chunks (H.264 ones), so it is
-// chosen only for the files that need it.
-void ChooseLavfDemuxer(Arguments& arguments) {
+// Options placed right after the input file, ahead of the command line's own.
+void InsertAfterInput(Arguments& arguments, std::initializer_list<std::string> options) {
+  if (arguments.size() < 2) return;
+  arguments.insert(arguments.begin() + 2, options);
+}
+
+bool NeedsFfmpegDemuxer(const InputFacts& input) {
+  switch (input.container) {
+    case Container::Avi: return input.aviEmptyVideoChunk;
+    case Container::MpegProgramStream: return true;
+    case Container::MpegTransportStream: return input.avcVideo;
+    case Container::IsoMedia: return input.variableFrameRate;
+    default: return false;
+  }
+}
+
+// Where this build's own demuxers turn out a file that does not hold its
+// input, FFmpeg's demuxer reads it instead:
+// - AVI: the own demuxer shows one picture for ever once it meets a video
+//   chunk of size 0 (ffmpeg's muxer writes one as the second chunk, capture
+//   tools write them for dropped frames, MEncoder itself wherever -ofps
+//   repeats a frame). FFmpeg's demuxer loses frames of AVIs without empty
+//   chunks (H.264 ones), so only the AVIs that need it are read by it.
+// - MPEG program streams: the own demuxer loses AC3 sound after a fraction of
+//   a second in full-size DVD-rate streams (and finds none at all in MPEG-1
+//   system streams), and the video comes out a tenth short.
+// - Transport streams of H.264 or HEVC: the own demuxer takes a 25 fps
+//   stream for 50 fps and skips a third of its pictures. Its MPEG-2 ones it
+//   reads right, and their MPEG audio is read with clicks through FFmpeg's
+//   demuxer, so those stay with it.
+// - MP4 and MOV of variable frame rate: without presentation times the video
+//   comes out far shorter than its sound.
+// FFmpeg's demuxer hands over decoding times only; "genpts" has it make the
+// presentation times, without which this build closes up every gap, and a
+// larger -mc (the most A-V correction per frame) lets repeated pictures fill
+// a gap at once.
+void ChooseFfmpegDemuxer(Arguments& arguments) {
   if (arguments.empty()) return;
   arguments.insert(arguments.begin() + 1,
                    {"-demuxer", "lavf", "-lavfdopts", "o=fflags=+genpts", "-mc", "0.1"});
+}
+
+// None of this build's demuxers applies the display matrix of an MP4 or MOV
+// track, so a portrait phone video comes out lying on its side. The turn
+// goes first in the filter chain, so that the scaling the command line asks
+// for works on the upright picture (and the output's aspect says portrait).
+void TurnUpright(Arguments& arguments, int rotationDegrees) {
+  std::string filter;
+  switch (rotationDegrees) {
+    case 90: filter = "rotate=1"; break;
+    case 180: filter = "flip,mirror"; break;
+    case 270: filter = "rotate=2"; break;
+    default: return;
+  }
+  InsertAfterInput(arguments, {"-vf-pre", filter});
+}
+
+// -ofps repeats a picture by writing an empty video chunk, and the encoder
+// never sees the repeat. Players built on FFmpeg show nothing for such
+// chunks at the start of a file (a slideshow's first seconds stay blank),
+// and an encoder that holds pictures back (x264) gets its pictures placed
+// after the wrong repeats, so the picture lags the sound by up to 0.4 s and
+// jumps back near the end. "harddup" hands every repeat to the encoder as a
+// picture of its own; after it the timing no longer depends on the codec or
+// the frame rate. It goes last in the chain, after the scaling.
+void EncodeRepeatsAsPictures(Arguments& arguments) {
+  if (FindOption(arguments, "-ofps", "") == arguments.size()) return;
+  const std::size_t scale = FindOption(arguments, "-vf-add", "scale=");
+  const auto at = scale == arguments.size() ? arguments.end() : arguments.begin() + scale + 2;
+  arguments.insert(at, {"-vf-add", "harddup"});
 }
 
 // FFmpeg 5.1's mp2 encoder refuses the channel layout that this MEncoder
@@ -68,22 +124,51 @@ void WriteMpeg1FrameRateExactly(Arguments& arguments) {
   }
 }
 
+// How late this build's output plays its sound against its picture, in
+// seconds, by the sound's encoder and bitrate; 0 where it was not measured.
+double MeasuredSoundLag(const Arguments& arguments) {
+  if (FindOption(arguments, "-oac", "twolame") != arguments.size()) return 0.06;
+  const std::size_t lame = FindOption(arguments, "-lameopts", "cbr:br=");
+  if (lame == arguments.size()) return 0;
+  const std::string_view bitrate = std::string_view(arguments[lame + 1]).substr(7);
+  if (StartsWith(bitrate, "32:")) return 0.19;
+  if (StartsWith(bitrate, "64:")) return 0.14;
+  return 0.11;
+}
+
+// The sound of this build's output plays late against its picture: the
+// encoder's own delay is not in the AVI header, and its A-V sync counts the
+// sound by the bytes the encoder has handed over, which an MP3 encoder keeps
+// back in its bit reservoir (the more, the lower the bitrate), so the
+// picture settles about a tenth of a second early. The lag, measured over
+// every kind of input (0.14 to 0.26 s at 32 kbit/s MP3, 0.02 to 0.10 s for
+// MP2), goes into the header's delay field, which players honour.
+void HoldSoundToPicture(Arguments& arguments) {
+  const double lag = MeasuredSoundLag(arguments);
+  if (lag == 0) return;
+  // Not printf: the program runs under the user's locale, whose decimal
+  // comma the encoder would not read.
+  char delay[16];
+  const auto written = std::to_chars(delay, delay + sizeof delay, -lag, std::chars_format::fixed, 2);
+  InsertAfterInput(arguments, {"-audio-delay", std::string(delay, written.ptr)});
+}
+
 }  // namespace
 
 std::vector<std::string> AdaptForCarriedEncoder(std::vector<std::string> arguments,
-                                                const EncoderInput& input) {
-  if (input.aviWithEmptyVideoChunk) ChooseLavfDemuxer(arguments);
+                                                const InputFacts& input) {
   EncodeMp2WithTwolame(arguments);
   WriteMpeg1FrameRateExactly(arguments);
+  EncodeRepeatsAsPictures(arguments);
+  HoldSoundToPicture(arguments);
+  TurnUpright(arguments, input.rotationDegrees);
+  if (NeedsFfmpegDemuxer(input)) ChooseFfmpegDemuxer(arguments);
   return arguments;
 }
 
 std::vector<std::string> CarriedEncoderArguments(std::string_view commandLine) {
   std::vector<std::string> arguments = SplitCommandLine(commandLine);
-  EncoderInput input;
-  if (arguments.size() > 1) {
-    input.aviWithEmptyVideoChunk = ProbeInputFile(arguments[1]).aviEmptyVideoChunk;
-  }
+  const InputFacts input = arguments.size() > 1 ? ProbeInputFile(arguments[1]) : InputFacts{};
   return AdaptForCarriedEncoder(std::move(arguments), input);
 }
 

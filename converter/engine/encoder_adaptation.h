@@ -4,18 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "probes/input_facts.h"
+
 namespace corvanta {
 
-// What the encoder's arguments cannot tell about the input file.
-struct EncoderInput {
-  bool aviWithEmptyVideoChunk = false;
-};
-
 // The arguments that the carried MEncoder build is started with: the
-// command line's own arguments, with only those options rewritten that this
-// build cannot run as written. Every other command line passes unchanged.
+// command line's own arguments, with those options added or rewritten that
+// this build needs to turn out what the command line asks for.
 std::vector<std::string> AdaptForCarriedEncoder(std::vector<std::string> arguments,
-                                                const EncoderInput& input);
+                                                const InputFacts& input);
 
 // Splits the command line, looks at the input file it names (the first
 // argument) and adapts the arguments for the carried encoder.

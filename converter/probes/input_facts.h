@@ -20,6 +20,8 @@ struct InputFacts {
   bool aviEmptyVideoChunk = false;
   // 188, or 192 for packets with a 4-byte time prefix (M2TS).
   int transportPacketSize = 0;
+  // A transport stream's program map lists H.264 or HEVC video.
+  bool avcVideo = false;
   // 0, 90, 180 or 270: how far the stored picture must be turned clockwise
   // to stand upright (an MP4/MOV video track's display matrix).
   int rotationDegrees = 0;

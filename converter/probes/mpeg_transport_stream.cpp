@@ -89,6 +89,7 @@ class TransportScan {
   }
 
   bool tableSeen() const { return !kinds_.empty(); }
+  bool listsAvcVideo() const { return listsAvcVideo_; }
 
   // The kind of a stream: as the program map lists it, else by its PES id
   // (private streams of stream type 0x06 may come without a descriptor).
@@ -195,6 +196,7 @@ class TransportScan {
       const std::size_t infoLength = ((At(section, at + 3) & 0x0F) << 8) | At(section, at + 4);
       const std::string_view descriptors = section.substr(at + 5, infoLength);
       kinds_[pid] = type == 0x06 ? KindOfPrivateStream(descriptors) : KindOfStreamType(type);
+      listsAvcVideo_ = listsAvcVideo_ || type == 0x1B || type == 0x24;
       at += 5 + infoLength;
     }
   }
@@ -204,6 +206,7 @@ class TransportScan {
   PesClocks clocks_;
   std::set<std::uint32_t> mapPids_;
   std::map<std::uint32_t, Kind> kinds_;
+  bool listsAvcVideo_ = false;
   std::map<std::uint32_t, unsigned> pesIds_;
 };
 
@@ -251,6 +254,7 @@ void ReadMpegTransportStreamFacts(BlockReader& reader, const TransportPackets& p
   if (whole) scan.clocks().SetWholeFileScanned();
   facts.transportPacketSize = packets.packetSize;
   facts.streamsKnown = scan.tableSeen();
+  facts.avcVideo = scan.listsAvcVideo();
   DescribeTimedStreams(scan.clocks(), scan.TimedStreams(), facts);
   facts.video.present = facts.video.present || scan.Lists(Kind::kVideo);
   facts.audio.present = facts.audio.present || scan.Lists(Kind::kAudio);

@@ -14,80 +14,126 @@ Arguments Split(const std::string& audio, const std::string& video) {
   return SplitCommandLine(BuildCommandLine("/in/a.avi", audio, video, "/out/a.MP4"));
 }
 
-Arguments Adapt(const Arguments& arguments, bool emptyChunk = false) {
-  return AdaptForCarriedEncoder(arguments, EncoderInput{emptyChunk});
+Arguments Join(std::initializer_list<Arguments> parts) {
+  Arguments all;
+  for (const Arguments& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
 }
 
-TEST(EncoderAdaptation, RewritesOnlyWhatTheCarriedBuildCannotRun) {
+const Arguments kOutput{"-o", "/out/a.MP4"};
+
+InputFacts Facts(Container container, void (*set)(InputFacts&) = [](InputFacts&) {}) {
+  InputFacts facts;
+  facts.container = container;
+  set(facts);
+  return facts;
+}
+
+TEST(EncoderAdaptation, EveryConversionEncodesRepeatsAndHoldsItsSoundToThePicture) {
   struct Case {
     std::string audio;
     std::string video;
     Arguments expected;
   };
-  const Arguments in{"quorbel.exe", "/in/a.avi", "-srate", "44100", "-vf-add", "scale=320:240"};
-  const Arguments out{"-o", "/out/a.MP4"};
-  auto join = [](std::initializer_list<Arguments> parts) {
-    Arguments all;
-    for (const Arguments& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-  };
   const std::vector<Case> cases = {
-      {BuildAudioOptions("MP2", "44100", "320:240", "30", "128"), BuildVideoOptions("XVID", "500"),
-       join({in,
-             {"-ofps", "30", "-oac", "twolame", "-twolameopts", "br=128"},
-             {"-ovc", "xvid", "-xvidencopts", "bitrate=500:threads=2"},
-             out})},
-      {BuildAudioOptions("MP3", "44100", "320:240", "29.97", "64"),
+      {BuildAudioOptions("MP3", "22050", "320:240", "29.97", "32"),
+       BuildVideoOptions("XVID", "500"),
+       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.19", "-srate", "22050", "-vf-add",
+              "scale=320:240", "-vf-add", "harddup", "-ofps", "29.97", "-oac", "mp3lame",
+              "-lameopts", "cbr:br=32:mode=0", "-ovc", "xvid", "-xvidencopts",
+              "bitrate=500:threads=2"},
+             kOutput})},
+      {BuildAudioOptions("MP3", "48000", "1280:720", "35", "64"), BuildVideoOptions("x264", "1600"),
+       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.14", "-srate", "48000", "-vf-add",
+              "scale=1280:720", "-vf-add", "harddup", "-ofps", "35", "-oac", "mp3lame",
+              "-lameopts", "cbr:br=64:mode=0", "-ovc", "x264", "-ffourcc", "H264",
+              "-x264encopts", "bitrate=1600:threads=2"},
+             kOutput})},
+      // MP2 is written by twolame, MPEG-1 at the exact NTSC rate.
+      {BuildAudioOptions("MP2", "44100", "320:240", "29.97", "128"),
        BuildVideoOptions("mpeg1", "650"),
-       join({in,
-             {"-ofps", "30000/1001", "-oac", "mp3lame", "-lameopts", "cbr:br=64:mode=0"},
-             {"-ovc", "lavc", "-lavcopts", "vcodec=mpeg1video:vbitrate=650:threads=2"},
-             out})},
-      {BuildAudioOptions("MP2", "44100", "320:240", "29.97", "320"),
-       BuildVideoOptions("Divx", "850"),
-       join({in,
-             {"-ofps", "29.97", "-oac", "twolame", "-twolameopts", "br=320"},
-             {"-ovc", "lavc", "-ffourcc", "DIVX", "-lavcopts",
+       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.06", "-srate", "44100", "-vf-add",
+              "scale=320:240", "-vf-add", "harddup", "-ofps", "30000/1001", "-oac", "twolame",
+              "-twolameopts", "br=128", "-ovc", "lavc", "-lavcopts",
+              "vcodec=mpeg1video:vbitrate=650:threads=2"},
+             kOutput})},
+      {BuildAudioOptions("MP3", "32000", "640:480", "30", "320"), BuildVideoOptions("Divx", "850"),
+       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.11", "-srate", "32000", "-vf-add",
+              "scale=640:480", "-vf-add", "harddup", "-ofps", "30", "-oac", "mp3lame",
+              "-lameopts", "cbr:br=320:mode=0", "-ovc", "lavc", "-ffourcc", "DIVX", "-lavcopts",
               "vcodec=mpeg4:vbitrate=850:threads=2"},
-             out})},
+             kOutput})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.audio + c.video);
-    EXPECT_EQ(Adapt(Split(c.audio, c.video)), c.expected);
+    EXPECT_EQ(AdaptForCarriedEncoder(Split(c.audio, c.video), {}), c.expected);
   }
 }
 
-TEST(EncoderAdaptation, EveryOtherOfferedCommandLinePassesUnchanged) {
-  int unchanged = 0;
-  for (const char* video : {"XVID", "x264", "Divx", "mpeg1", ""}) {
-    for (const char* rate : {"29.97", "30", "32", "34", "35"}) {
-      for (const char* audio : {"MP3", "aac", ""}) {
-        const Arguments arguments = Split(BuildAudioOptions(audio, "48000", "1280:720", rate, "96"),
-                                          BuildVideoOptions(video, "1600"));
-        if (std::string(video) == "mpeg1" && std::string(rate) == "29.97") continue;
-        EXPECT_EQ(Adapt(arguments), arguments) << video << " " << rate << " " << audio;
-        ++unchanged;
-      }
-    }
-  }
-  EXPECT_EQ(unchanged, 72);
+TEST(EncoderAdaptation, OnlyWhatTheCommandLineHoldsIsAdapted) {
+  // An unknown audio codec drops the frame rate and the scaling too.
+  const Arguments silent = Split("", BuildVideoOptions("XVID", "500"));
+  EXPECT_EQ(AdaptForCarriedEncoder(silent, {}), silent);
+  // Nothing was measured for aac, which this build cannot write.
+  const Arguments aac = Split(BuildAudioOptions("aac", "48000", "320:240", "30", "96"),
+                              BuildVideoOptions("XVID", "500"));
+  Arguments expected = aac;
+  expected.insert(expected.begin() + 6, {"-vf-add", "harddup"});
+  EXPECT_EQ(AdaptForCarriedEncoder(aac, {}), expected);
+  EXPECT_EQ(AdaptForCarriedEncoder(
+                {}, Facts(Container::MpegProgramStream, [](InputFacts& f) { f.rotationDegrees = 90; })),
+            Arguments{});
 }
 
-TEST(EncoderAdaptation, AviWithAnEmptyVideoChunkIsReadByFfmpegsDemuxer) {
-  const Arguments arguments = Split(BuildAudioOptions("MP3", "22050", "320:240", "30", "32"),
-                                    BuildVideoOptions("x264", "500"));
-  Arguments expected = arguments;
-  expected.insert(expected.begin() + 1,
-                  {"-demuxer", "lavf", "-lavfdopts", "o=fflags=+genpts", "-mc", "0.1"});
-  EXPECT_EQ(Adapt(arguments, true), expected);
-  EXPECT_EQ(Adapt({}, true), Arguments{});
+TEST(EncoderAdaptation, FilesTheOwnDemuxersMisreadGoToFfmpegs) {
+  const Arguments plain = Split("", BuildVideoOptions("XVID", "500"));
+  Arguments viaFfmpeg = plain;
+  viaFfmpeg.insert(viaFfmpeg.begin() + 1,
+                   {"-demuxer", "lavf", "-lavfdopts", "o=fflags=+genpts", "-mc", "0.1"});
+  const InputFacts misread[] = {
+      Facts(Container::Avi, [](InputFacts& f) { f.aviEmptyVideoChunk = true; }),
+      Facts(Container::MpegProgramStream),
+      Facts(Container::MpegTransportStream, [](InputFacts& f) { f.avcVideo = true; }),
+      Facts(Container::IsoMedia, [](InputFacts& f) { f.variableFrameRate = true; }),
+  };
+  for (const InputFacts& input : misread) {
+    EXPECT_EQ(AdaptForCarriedEncoder(plain, input), viaFfmpeg);
+  }
+  const InputFacts readRight[] = {
+      Facts(Container::Unknown),
+      Facts(Container::Avi),
+      Facts(Container::MpegTransportStream),
+      Facts(Container::IsoMedia),
+      Facts(Container::Matroska, [](InputFacts& f) { f.variableFrameRate = true; }),
+  };
+  for (const InputFacts& input : readRight) {
+    EXPECT_EQ(AdaptForCarriedEncoder(plain, input), plain);
+  }
+}
+
+TEST(EncoderAdaptation, APortraitPictureIsTurnedUprightBeforeItIsScaled) {
+  const Arguments plain = Split("", BuildVideoOptions("XVID", "500"));
+  const std::pair<int, const char*> turns[] = {{90, "rotate=1"}, {180, "flip,mirror"},
+                                               {270, "rotate=2"}};
+  for (const auto& [degrees, filter] : turns) {
+    Arguments expected = plain;
+    expected.insert(expected.begin() + 2, {"-vf-pre", filter});
+    InputFacts turned;
+    turned.rotationDegrees = degrees;
+    EXPECT_EQ(AdaptForCarriedEncoder(plain, turned), expected) << degrees;
+  }
+  for (int degrees : {0, 45, -90, 360}) {
+    InputFacts turned;
+    turned.rotationDegrees = degrees;
+    EXPECT_EQ(AdaptForCarriedEncoder(plain, turned), plain) << degrees;
+  }
 }
 
 TEST(EncoderAdaptation, ProbesTheInputNamedByTheCommandLine) {
-  // A path that is no AVI, or no file at all, keeps the command line as built.
-  const std::string line = BuildCommandLine(
-      "/nonexistent/a.avi", BuildAudioOptions("MP3", "22050", "320:240", "30", "32"),
-      BuildVideoOptions("XVID", "500"), "/out/a.MP4");
+  // A path that is no AVI, or no file at all, is read as the command line
+  // says.
+  const std::string line =
+      BuildCommandLine("/nonexistent/a.avi", "", BuildVideoOptions("XVID", "500"), "/out/a.MP4");
   EXPECT_EQ(CarriedEncoderArguments(line), SplitCommandLine(line));
   EXPECT_EQ(CarriedEncoderArguments("quorbel.exe"), Arguments{"quorbel.exe"});
 }

@@ -143,8 +143,10 @@ TEST_F(FileProbe, DvdProgramStreamsAndTransportStreams) {
   const InputFacts h264 = ProbeInputFile(Make("h264.dat", "-c:v libx264 -c:a aac -f mpegts"));
   ExpectLengths(h264, Container::MpegTransportStream, 3.0, 3.0, 0.3);
   EXPECT_EQ(h264.transportPacketSize, 188);
+  EXPECT_TRUE(h264.avcVideo);
   const InputFacts mpeg2 = ProbeInputFile(Make("mpeg2.ts", "-c:v mpeg2video -c:a mp2 -f mpegts"));
   ExpectLengths(mpeg2, Container::MpegTransportStream, 3.0, 3.0);
+  EXPECT_FALSE(mpeg2.avcVideo);
   const InputFacts m2ts =
       ProbeInputFile(Make("h264.m2ts", "-c:v libx264 -c:a aac -f mpegts -mpegts_m2ts_mode 1"));
   ExpectLengths(m2ts, Container::MpegTransportStream, 3.0, 3.0, 0.3);
