@@ -24,12 +24,16 @@ namespace {
 constexpr int kBarLeftWhileEncoding = 56;
 constexpr std::size_t kReadSize = 260;
 
+bool StopRequested(const RunState& state) { return state.StopRequested == 1; }
+
 // Reads the encoder's output into the display until the encoder has ended
-// and nothing is left to read, or until a stop is seen after a read. True when
-// the encoder's own end was seen and it exited with status 0.
+// and nothing is left to read, or until a stop is seen: after a read, or
+// while nothing is there to read. True when the encoder's own end was seen
+// and it exited with status 0.
 bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display,
                         const RunState& state) {
-  ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd());
+  ChildActivityWait wait(pipe.readEnd(), child.exitNotifyFd(),
+                         [&state] { return StopRequested(state); });
   // Both keep their last value when a query fails: a failed peek repeats the
   // last read's count, and a child that never started reads as exit code 0.
   std::uint32_t count = 0;
@@ -45,8 +49,11 @@ bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
     if (count == 0) {
       child.QueryExitCode(exitCode);
       if (exitCode == kStillActive) {
+        // An encoder that writes nothing (stopped by a signal, blocked on a
+        // pipe, reading without end) would otherwise hold a stop off for good.
+        if (StopRequested(state)) return false;
         // Nothing to read yet: sleep in the event loop instead of polling,
-        // until output, the encoder's exit, or the end of its output.
+        // until output, the encoder's exit, the end of its output, or a stop.
         wait.Wait();
         eventsJustHandled = true;
         continue;
@@ -57,7 +64,7 @@ bool ReadUntilEndOrStop(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& 
     count = pipe.Read(buffer.data(), buffer.size());
     OutputChunkText(std::string_view(buffer.data(), count), chunk);
     ParseProgress(chunk, display);
-    if (state.StopRequested == 1) return false;
+    if (StopRequested(state)) return false;
     if (!eventsJustHandled) ProcessPendingEvents();
     eventsJustHandled = false;
   }

@@ -12,7 +12,7 @@ namespace corvanta {
 // ended first, and again afterwards. The child writes its console output to a
 // pipe whose "Pos" status lines drive `display`; window events keep being
 // processed while it runs, and a stop they request in `state` is taken after
-// the next read.
+// the next read, or at once while the encoder has written nothing more.
 //
 // True only when the encoder ran to its own end and exited with status 0. An
 // encoder that never started, exited with an error, was ended by a signal (a

@@ -5,6 +5,7 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -55,10 +56,19 @@ void ArmTimer(int timerFd, int ms) {
 // in a handler) it is switched off until the next wait, or that loop would
 // spin. The exit stays readable for good once it has come, so its notifier
 // is switched off whenever it fires. Timeouts come from a timer descriptor,
-// which, unlike a QTimer, costs no allocation each time it is set.
+// which, unlike a QTimer, costs no allocation each time it is set. The wake
+// condition is asked only when our own loop is about to sleep: asked in a
+// loop nested inside ours (a dialog's), a quit of ours would cut that loop's
+// every sleep short, and it would spin until it ends.
 struct ChildActivityWait::EventLoopWatch {
-  EventLoopWatch(int pipeReadEnd, int exitNotifyFd)
+  EventLoopWatch(int pipeReadEnd, int exitNotifyFd, const std::function<bool()>& wakeWhen)
       : timerFd(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
+    if (wakeWhen) {
+      QObject::connect(QAbstractEventDispatcher::instance(),
+                       &QAbstractEventDispatcher::aboutToBlock, &loop, [this, wakeWhen] {
+                         if (LoopLevel() == ownLevel && wakeWhen()) loop.quit();
+                       });
+    }
     if (pipeReadEnd >= 0) {
       pipe = std::make_unique<QSocketNotifier>(pipeReadEnd, QSocketNotifier::Read);
       QObject::connect(pipe.get(), &QSocketNotifier::activated, &loop, [this] {
@@ -120,8 +130,12 @@ struct ChildActivityWait::EventLoopWatch {
   int ownLevel = -1;  // the thread's loop level while our loop runs
 };
 
-ChildActivityWait::ChildActivityWait(int pipeReadEnd, int exitNotifyFd)
-    : pipeReadEnd_(pipeReadEnd), exitNotifyFd_(exitNotifyFd), pipeEnded_(pipeReadEnd < 0) {}
+ChildActivityWait::ChildActivityWait(int pipeReadEnd, int exitNotifyFd,
+                                     std::function<bool()> wakeWhen)
+    : pipeReadEnd_(pipeReadEnd),
+      exitNotifyFd_(exitNotifyFd),
+      wakeWhen_(std::move(wakeWhen)),
+      pipeEnded_(pipeReadEnd < 0) {}
 
 ChildActivityWait::~ChildActivityWait() = default;
 
@@ -131,6 +145,7 @@ bool ChildActivityWait::PipeHasBytes() const {
 }
 
 void ChildActivityWait::Wait() {
+  if (wakeWhen_ && wakeWhen_()) return;
   const bool watchExit = exitNotifyFd_ >= 0;
   bool watchPipe = !pipeEnded_;
   int timeoutMs = watchExit ? -1 : kFallbackWakeMs;
@@ -162,7 +177,8 @@ void ChildActivityWait::Wait() {
 
 bool ChildActivityWait::WaitInEventLoop(bool watchPipe, int timeoutMs) {
   if (!watch_) {
-    watch_ = std::make_unique<EventLoopWatch>(pipeEnded_ ? -1 : pipeReadEnd_, exitNotifyFd_);
+    watch_ =
+        std::make_unique<EventLoopWatch>(pipeEnded_ ? -1 : pipeReadEnd_, exitNotifyFd_, wakeWhen_);
   }
   EventLoopWatch& watch = *watch_;
   if (pipeEnded_) watch.pipe.reset();

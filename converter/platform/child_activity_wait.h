@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace corvanta {
@@ -20,11 +21,16 @@ namespace corvanta {
 // read in one go: one wake-up per spacing while the output keeps coming.
 // The event loop and its watchers are made at the first wait and kept, so a
 // wait allocates nothing.
+//
+// `wakeWhen`, when given, is asked each time the event loop has handled
+// what was waiting and is about to sleep: once it holds, the wait returns
+// (and every later wait at once), so something a window event asked for (a
+// stop) need not wait for a child that may never write or end.
 class ChildActivityWait {
  public:
   static constexpr std::chrono::milliseconds kPipeWakeSpacing{20};
 
-  ChildActivityWait(int pipeReadEnd, int exitNotifyFd);
+  ChildActivityWait(int pipeReadEnd, int exitNotifyFd, std::function<bool()> wakeWhen = {});
   ~ChildActivityWait();
   ChildActivityWait(const ChildActivityWait&) = delete;
   ChildActivityWait& operator=(const ChildActivityWait&) = delete;
@@ -39,6 +45,7 @@ class ChildActivityWait {
 
   int pipeReadEnd_;
   int exitNotifyFd_;
+  std::function<bool()> wakeWhen_;
   bool pipeEnded_ = false;
   bool pacing_ = false;
   std::chrono::steady_clock::time_point lastOutputWake_{};

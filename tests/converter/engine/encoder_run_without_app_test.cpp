@@ -37,7 +37,7 @@ TEST(RunEncoderWithoutApplication, ReadsTheStatusLinesAndWaitsOutSilence) {
   EXPECT_EQ(testing::OpenDescriptorCount(), descriptorsBefore);
 }
 
-TEST(RunEncoderWithoutApplication, StopIsTakenAfterARead) {
+TEST(RunEncoderWithoutApplication, StopIsTakenBeforeTheNextLine) {
   RunState stopped;
   stopped.StopRequested = 1;
   TemporaryFolder folder;
@@ -47,7 +47,7 @@ TEST(RunEncoderWithoutApplication, StopIsTakenAfterARead) {
   const testing::ReadHandOver handOver(folder.path());
   RunEncoder(encoder, "quorbel.exe", display, stopped);
   EXPECT_EQ(display.text(), "0%");
-  EXPECT_EQ(display.width(), 29);
+  EXPECT_LE(display.width(), 29);
   EXPECT_TRUE(testing::NoChildrenWithin(10s));
 }
 
