@@ -30,9 +30,10 @@ std::int32_t WrappingDifference(std::int32_t a, std::int32_t b) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
 }
 
-// Everything one call keeps for itself. A run started inside this one (after
-// a stop) has its own, so this run carries on with its own settings.
+// Everything one call keeps for itself; a run started inside this one (after
+// a stop) has its own.
 struct ThisRun {
+  std::uint32_t number = 0;
   std::string format;
   std::string audioOptions;
   std::string videoOptions;
@@ -71,14 +72,34 @@ void MarkStoppedOutputRemoved(RunWindow& window, RunServices& services, int row,
   window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 }
 
-// Converts one row; returns false when a stop ends the run after it.
-bool ConvertRow(RunWindow& window, RunServices& services, const RunState& state, ThisRun& run,
-                int row) {
+// A run can only start inside this one after a stop of this one. Its first
+// encoder ended this row's, and it has done every end-of-run action before
+// this run got control back. It, or a run nested in it, may also have
+// converted this row or written this output since: that newer conversion
+// stands. Whatever it left untouched is finished as a stop finishes it.
+void EndRowUnderNewerRun(RunWindow& window, RunServices& services, const RunState& state,
+                         const ThisRun& run, int row, const std::string& outputPath) {
+  if (!state.Latest.OutputTakenAfter(outputPath, run.number)) services.DeleteFile(outputPath);
+  if (state.Latest.RowTakenAfter(row, run.number)) return;
+  window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
+  MarkStoppedOutputRemoved(window, services, row, outputPath);
+}
+
+enum class RowEnd {
+  Next,
+  Stop,
+  // A run started inside this one has ended it.
+  LeftToNewerRun,
+};
+
+RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, ThisRun& run,
+                  int row) {
   const std::string fileName = window.CellText(row, kQueueFileNameColumn);
   const std::string folder = window.CellText(row, kQueueFolderColumn);
   const std::string inputPath = folder + fileName;
   window.SetCellText(row, kQueueStatusColumn, kConvertingStatus);
   window.SetRowIcon(row, kConvertingIcon);
+  state.Latest.BeginRow(row, run.number);
   // Read anew for every row: a folder chosen during the run applies from the
   // next row on.
   const std::string outputPath = BuildOutputPath(window.OutputFolderText(), fileName, run.format);
@@ -86,13 +107,18 @@ bool ConvertRow(RunWindow& window, RunServices& services, const RunState& state,
   if (OverwritesAQueuedInput(window, outputPath)) {
     run.lastOutput.reset();
     MarkOverwriteRefused(window, row);
-    return state.StopRequested != 1;
+    return state.StopRequested == 1 ? RowEnd::Stop : RowEnd::Next;
   }
 
   const std::string commandLine =
       BuildCommandLine(inputPath, run.audioOptions, run.videoOptions, outputPath);
+  state.Latest.BeginOutput(outputPath, run.number);
   const bool finished =
       services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window);
+  if (state.RunsStarted != run.number) {
+    EndRowUnderNewerRun(window, services, state, run, row, outputPath);
+    return RowEnd::LeftToNewerRun;
+  }
   run.lastOutput = outputPath;
 
   window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
@@ -106,9 +132,9 @@ bool ConvertRow(RunWindow& window, RunServices& services, const RunState& state,
     // A stopped file is incomplete.
     services.DeleteFile(outputPath);
     MarkStoppedOutputRemoved(window, services, row, outputPath);
-    return false;
+    return RowEnd::Stop;
   }
-  return true;
+  return RowEnd::Next;
 }
 
 void EndRun(RunWindow& window, RunServices& services, RunState& state, const ThisRun& run,
@@ -127,14 +153,30 @@ void EndRun(RunWindow& window, RunServices& services, RunState& state, const Thi
   services.ShowDoneWindow();
 }
 
+// Counts a run among those in progress for as long as its call lasts.
+class InProgress {
+ public:
+  explicit InProgress(RunState& state) : state_(state) { ++state_.RunsInProgress; }
+  ~InProgress() {
+    if (--state_.RunsInProgress == 0) state_.Latest.Forget();
+  }
+  InProgress(const InProgress&) = delete;
+  InProgress& operator=(const InProgress&) = delete;
+
+ private:
+  RunState& state_;
+};
+
 }  // namespace
 
 void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
                   const ConvertFaces& faces) {
+  const InProgress inProgress(state);
   services.EnsureEncoderFile(EncoderPath(services.ProgramFolder()));
   ReadSettings(window, state);
 
   ThisRun run;
+  run.number = ++state.RunsStarted;
   run.format = window.FormatText();
   run.audioOptions =
       BuildAudioOptions(*state.AudioCodecText, *state.SampleRateText, *state.ResolutionText,
@@ -149,7 +191,11 @@ void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
   // Counted once: rows added during the run wait for the next one.
   run.rowCount = window.RowCount();
   for (int row = 0; row < run.rowCount; ++row) {
-    if (!ConvertRow(window, services, state, run, row)) break;
+    const RowEnd end = ConvertRow(window, services, state, run, row);
+    // Repeating the newer run's end would request a second power-off and
+    // open a second done window for what the user sees as one run.
+    if (end == RowEnd::LeftToNewerRun) return;
+    if (end == RowEnd::Stop) break;
   }
   EndRun(window, services, state, run, faces);
 }

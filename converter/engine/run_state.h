@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/latest_conversions.h"
+
 namespace corvanta {
 
 // The state a run shares with the handlers nested inside it. The main window
@@ -14,6 +16,14 @@ struct RunState {
   // refuse only while IsConverting is exactly 1.
   std::int32_t StopRequested = 0;
   std::int32_t IsConverting = 0;
+
+  // Runs started so far, each numbered by this count when it starts, and
+  // runs still inside their call: after a stop a run goes on until its
+  // encoder returns, and a run started meanwhile is nested inside it.
+  std::uint32_t RunsStarted = 0;
+  std::int32_t RunsInProgress = 0;
+  // Kept while any run is in progress.
+  LatestConversions Latest;
 
   // The settings of the current (or last) run; none until the first run.
   std::optional<std::string> AudioCodecText;

@@ -148,32 +148,38 @@ TEST_F(ConversionRunTest, StopDuringSecondRowDeletesItsOutputAndLeavesTheRestWai
   EXPECT_EQ(PowerOffRequests(), 1);
 }
 
-TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunAndTheFirstRunCarriesOn) {
+TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunThatTheFirstRunLeavesAlone) {
   const std::vector<std::string> names = {"a.mp4", "b.mp4", "c.mp4"};
   for (const std::string& name : names) QueueClip(name);
   SetOutputFolder(outputs_);
 
   int nestedRunsEnded = 0;
-  WhenThen stopThenStart([&] { return Status(1) == kConverting; },
-                         [&] {
-                           ClickConvert();  // stop
-                           ClickConvert();  // start again while the first run unwinds
-                           ++nestedRunsEnded;
-                           // The nested run has converted the whole queue.
-                           for (int row = 0; row < 3; ++row) EXPECT_EQ(Icon(row), 3);
-                           EXPECT_EQ(state().StopRequested, 0);
-                         });
+  std::vector<std::filesystem::file_time_type> written;
+  WhenThen stopThenStart(
+      [&] { return Status(1) == kConverting; },
+      [&] {
+        ClickConvert();  // stop
+        ClickConvert();  // start again while the first run finishes
+        ++nestedRunsEnded;
+        // The nested run has converted the whole queue.
+        for (int row = 0; row < 3; ++row) EXPECT_EQ(Icon(row), 3);
+        EXPECT_EQ(state().StopRequested, 0);
+        for (const std::string& name : names) {
+          written.push_back(std::filesystem::last_write_time(OutputPath(DefaultOutputName(name))));
+        }
+      });
   ClickConvert();
 
   ASSERT_EQ(nestedRunsEnded, 1);
   for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(names[row]);
     EXPECT_EQ(Status(row), kDone);
-    // The first run's own encoder for row 2 was ended by the nested run, so
-    // that run's verdict on it is a failure, although the file the nested
-    // run wrote there is whole.
-    EXPECT_EQ(Icon(row), row == 1 ? 2 : 3);
-    ExpectFullConversion(OutputPath(DefaultOutputName(names[row])));
+    // The first run's encoder for row 2 was ended by the nested run, whose
+    // whole file and verdict stand; no row is converted again.
+    EXPECT_EQ(Icon(row), 3);
+    const std::string output = OutputPath(DefaultOutputName(names[row]));
+    ExpectFullConversion(output);
+    EXPECT_EQ(std::filesystem::last_write_time(output), written.at(row));
   }
   ExpectIdleLook();
   EXPECT_EQ(state().StopRequested, 0);
