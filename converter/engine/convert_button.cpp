@@ -48,8 +48,8 @@ void OnConvertButtonClick(RunWindow& window, RunServices& services, RunState& st
 
   if (ShowsFace(window, faces.stopNormal, faces.stopHover)) {
     ShowFace(window, faces.startNormal, faces.startHover);
-    // The run notices the request after the encoder's next output; Clear and
-    // Delete are allowed from now on.
+    // The run notices the request once the event that carried it has been
+    // handled; Clear and Delete still refuse until the run has ended.
     state.StopRequested = 1;
     state.IsConverting = 0;
     window.SetAddEnabled(true);

@@ -48,10 +48,9 @@ class RunWindow : public ProgressDisplay {
   virtual std::string FormatText() = 0;
   virtual std::string OutputFolderText() = 0;
 
-  // Rows are addressed by position from 0. Handlers nested inside a run may
-  // delete rows, so the run can address a position that no longer holds a
-  // row: reading such a cell gives the empty text, and writing it does
-  // nothing.
+  // Rows are addressed by position from 0. Delete and Clear refuse while a
+  // run is in progress, but a position that holds no row is still safe:
+  // reading such a cell gives the empty text, and writing it does nothing.
   virtual int RowCount() = 0;
   virtual std::string CellText(int row, int column) = 0;
   virtual void SetCellText(int row, int column, const std::string& text) = 0;

@@ -27,8 +27,11 @@ constexpr const char* kNoInitialFolder = nullptr;
 // the program's relative file names keep meaning its own folder.
 constexpr std::int32_t kRestoreCurrentDir = 0;
 
-// Handlers nested inside a run must not pull rows from under it.
-bool RunInProgress(const RunState& state) { return state.IsConverting == 1; }
+// Handlers nested inside a run must not pull rows from under it: neither
+// while it converts nor, after a stop, while it is still finishing its row.
+bool RunInProgress(const RunState& state) {
+  return state.IsConverting == 1 || state.RunsInProgress > 0;
+}
 
 }  // namespace
 

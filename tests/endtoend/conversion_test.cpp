@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
 #include <filesystem>
 
 #include "carried_encoder/carried_encoder.h"
+#include "common/modal_windows.h"
 #include "endtoend_support.h"
 #include "engine/probe_file.h"
 #include "platform/tick_count.h"
 #include "run_fixture.h"
+#include "text/messages.h"
 #include "ui/done_window.h"
 #include "ui/queue_rows.h"
 
@@ -183,6 +186,41 @@ TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunThatTheFirstRunLeavesAlone
   }
   ExpectIdleLook();
   EXPECT_EQ(state().StopRequested, 0);
+}
+
+TEST_F(ConversionRunTest, DeleteAndClearAreRefusedWhileAStoppedRunFinishes) {
+  for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) QueueClip(name);
+  SetOutputFolder(outputs_);
+  QueueListView& list = *window_->超级列表框1;
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                    list.visualItemRect(list.topLevelItem(0)).center());
+
+  std::vector<std::string> refusals;
+  const auto noteAndClose = [&](QMessageBox& box) {
+    refusals.push_back(box.text().toStdString());
+    box.close();
+  };
+  WhenThen stopThenEdit([&] { return Status(1) == kConverting; },
+                        [&] {
+                          ClickConvert();
+                          testing::WhenModalOpens<QMessageBox>(noteAndClose);
+                          window_->按钮_删除->click();
+                          testing::WhenModalOpens<QMessageBox>(noteAndClose);
+                          window_->按钮_清空->click();
+                        });
+  ClickConvert();
+
+  ASSERT_TRUE(stopThenEdit.fired());
+  EXPECT_EQ(refusals, (std::vector<std::string>{DeleteRefusal().text, ClearRefusal().text}));
+  ASSERT_EQ(list.rowCount(), 3);
+  // Each verdict is on its own row.
+  EXPECT_EQ(Icon(0), 3);
+  EXPECT_EQ(Status(1), kDone);
+  EXPECT_EQ(Icon(1), 2);
+  EXPECT_EQ(OutputSize(1), kZeroSize);
+  EXPECT_EQ(Status(2), kWaiting);
+  EXPECT_EQ(FileNamesIn(outputs_), std::vector<std::string>{"one.MP4"});
+  EXPECT_EQ(state().RunsInProgress, 0);
 }
 
 TEST_F(ConversionRunTest, EncoderIsWrittenOnceAndASecondRunConvertsEveryRowAgain) {

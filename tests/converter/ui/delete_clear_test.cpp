@@ -139,8 +139,7 @@ TEST_F(DeleteAndClear, ClearOfAnEmptyQueueOutsideARunIsQuiet) {
   EXPECT_TRUE(user->boxes().empty());
 }
 
-// Only exactly 1 means a run holds the queue; after a stop click the flag is
-// 0 while the stopped run unwinds, and the queue may be changed.
+// Outside a run, only a flag of exactly 1 means a run holds the queue.
 TEST_F(DeleteAndClear, OnlyARunFlagOfExactlyOneRefuses) {
   QueueThreeRows();
   for (int flag : {0, 2, -1}) {
