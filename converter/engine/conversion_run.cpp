@@ -137,12 +137,16 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
   return RowEnd::Next;
 }
 
+void RestoreBar(RunWindow& window) {
+  window.SetBarLeft(RunWindow::kBarDesignLeft);
+  window.SetBarWidth(RunWindow::kBarDesignWidth);
+}
+
 void EndRun(RunWindow& window, RunServices& services, RunState& state, const ThisRun& run,
             const ConvertFaces& faces) {
   window.SetTimerInterval(0);
   state.ElapsedMs = 0;
-  window.SetBarLeft(RunWindow::kBarDesignLeft);
-  window.SetBarWidth(RunWindow::kBarDesignWidth);
+  RestoreBar(window);
   window.SetConvertNormalPicture(faces.startNormal);
   window.SetConvertHoverPicture(faces.startHover);
   state.IsConverting = 0;
@@ -193,8 +197,13 @@ void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
   for (int row = 0; row < run.rowCount; ++row) {
     const RowEnd end = ConvertRow(window, services, state, run, row);
     // Repeating the newer run's end would request a second power-off and
-    // open a second done window for what the user sees as one run.
-    if (end == RowEnd::LeftToNewerRun) return;
+    // open a second done window for what the user sees as one run. Only the
+    // bar needs putting back: this run's encoder loop went on to read what
+    // its encoder had written before it was ended, and moved it again.
+    if (end == RowEnd::LeftToNewerRun) {
+      RestoreBar(window);
+      return;
+    }
     if (end == RowEnd::Stop) break;
   }
   EndRun(window, services, state, run, faces);

@@ -229,6 +229,9 @@ TEST_F(ConversionRun, ANestedRunReplacesTheSharedStateAndTheStoppedRunThenEnds) 
     EXPECT_EQ(state.IsConverting, 0);
     EXPECT_EQ(window.timerInterval, 0);
     EXPECT_EQ(faces.NameOf(window.normalPicture), "START-normal");
+    // The stopped run's loop then reads what its ended encoder had left in
+    // the pipe.
+    window.SetBarWidth(264);
   });
   Click();
 
@@ -246,7 +249,8 @@ TEST_F(ConversionRun, ANestedRunReplacesTheSharedStateAndTheStoppedRunThenEnds) 
   // Its own unfinished output, which the nested run did not write, goes.
   EXPECT_EQ(EventsStartingWith(log, "delete"), Strings({"delete /out/b.MP4"}));
   EXPECT_EQ(EventsStartingWith(log, "done window").size(), 1u);
-  EXPECT_EQ(log.back(), "delete /out/b.MP4");
+  EXPECT_EQ(EventsStartingWith(log, "bar width").back(), "bar width 588");
+  EXPECT_EQ(EventsStartingWith(log, "bar left").back(), "bar left 52");
 }
 
 // A nested run stopped before it reached the stopped run's row leaves that
