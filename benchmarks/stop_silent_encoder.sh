@@ -14,15 +14,7 @@ source "$(dirname "$0")/build_folder.sh"
 source "$(dirname "$0")/window_session.sh"
 use_build_folder "${1:-}"
 rounds="${2:-3}"
-
-if [[ -z "${CORVANTA_WINDOW_BENCHMARK_INSIDE:-}" ]]; then
-  require_window_tools
-  build_targets converter kelvane
-  CORVANTA_WINDOW_BENCHMARK_INSIDE=1 exec "$root/scripts/isolated.sh" "$0" "$build" "$rounds"
-fi
-
-work="$(mktemp -d)"
-trap 'end_session; rm -rf "$work"' EXIT
+enter_session "$build" "$rounds"
 
 mkfifo "$work/nobody-writes.mp4"
 ln -s /dev/zero "$work/zero.mp4"

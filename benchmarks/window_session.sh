@@ -1,7 +1,10 @@
 # Sourced by the benchmark scripts that drive the converter's real window on
-# an X server of their own (Xvfb) with xdotool. Needs `build` and `work` set;
-# every process started here is ended on exit.
-#   require_window_tools     stops when Xvfb or xdotool is missing
+# an X server of their own (Xvfb) with xdotool, after build_folder.sh.
+#   enter_session ARGS...    first: checks the tools, builds the converter and
+#                            runs the calling script again with ARGS in a
+#                            private PID namespace; there: makes `work`, a
+#                            temporary folder removed on exit with every
+#                            process started here
 #   start_x_server [size]    starts Xvfb and exports its DISPLAY
 #   start_converter          starts a converter; sets `converter` (its
 #                            process) and `window` (its main window)
@@ -17,10 +20,16 @@ end_session() {
   for pid in "${session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
 }
 
-require_window_tools() {
-  for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing (Debian: xvfb, xdotool)" >&2; exit 2; }
-  done
+enter_session() {
+  if [[ -z "${CORVANTA_WINDOW_BENCHMARK_INSIDE:-}" ]]; then
+    for tool in Xvfb xdotool; do
+      command -v "$tool" >/dev/null || { echo "$tool is missing (Debian: xvfb, xdotool)" >&2; exit 2; }
+    done
+    build_targets converter kelvane
+    CORVANTA_WINDOW_BENCHMARK_INSIDE=1 exec "$root/scripts/isolated.sh" "$0" "$@"
+  fi
+  work="$(mktemp -d)"
+  trap 'end_session; rm -rf "$work"' EXIT
 }
 
 start_x_server() {

@@ -13,15 +13,7 @@ source "$(dirname "$0")/build_folder.sh"
 source "$(dirname "$0")/window_session.sh"
 use_build_folder "${1:-}"
 seconds="${2:-400}"
-
-if [[ -z "${CORVANTA_WINDOW_BENCHMARK_INSIDE:-}" ]]; then
-  require_window_tools
-  build_targets converter kelvane
-  CORVANTA_WINDOW_BENCHMARK_INSIDE=1 exec "$root/scripts/isolated.sh" "$0" "$build" "$seconds"
-fi
-
-work="$(mktemp -d)"
-trap 'end_session; rm -rf "$work"' EXIT
+enter_session "$build" "$seconds"
 
 ffmpeg -loglevel error -f lavfi -i "testsrc=duration=$seconds:size=320x240:rate=30" \
   -f lavfi -i "sine=frequency=440:duration=$seconds" -c:v mpeg4 -q:v 5 -c:a aac -shortest \
