@@ -100,8 +100,7 @@ TEST_F(ConversionRunTest, AfterAClickOnTheMiddleRowAndTwoDeletesTheOuterRowsAreC
   for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) QueueClip(name);
   SetOutputFolder(outputs_);
   QueueListView& list = *window_->超级列表框1;
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                    list.visualItemRect(list.topLevelItem(1)).center());
+  ClickRow(1);
   window_->按钮_删除->click();
   window_->按钮_删除->click();
   ClickConvert();
@@ -191,9 +190,7 @@ TEST_F(ConversionRunTest, StartAfterStopRunsANestedRunThatTheFirstRunLeavesAlone
 TEST_F(ConversionRunTest, DeleteAndClearAreRefusedWhileAStoppedRunFinishes) {
   for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) QueueClip(name);
   SetOutputFolder(outputs_);
-  QueueListView& list = *window_->超级列表框1;
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                    list.visualItemRect(list.topLevelItem(0)).center());
+  ClickRow(0);
 
   std::vector<std::string> refusals;
   const auto noteAndClose = [&](QMessageBox& box) {
@@ -212,7 +209,7 @@ TEST_F(ConversionRunTest, DeleteAndClearAreRefusedWhileAStoppedRunFinishes) {
 
   ASSERT_TRUE(stopThenEdit.fired());
   EXPECT_EQ(refusals, (std::vector<std::string>{DeleteRefusal().text, ClearRefusal().text}));
-  ASSERT_EQ(list.rowCount(), 3);
+  ASSERT_EQ(window_->超级列表框1->rowCount(), 3);
   // Each verdict is on its own row.
   EXPECT_EQ(Icon(0), 3);
   EXPECT_EQ(Status(1), kDone);

@@ -1,6 +1,7 @@
 #include "run_fixture.h"
 
 #include <QCheckBox>
+#include <QTest>
 
 #include "assets/assets.h"
 #include "endtoend_support.h"
@@ -48,6 +49,12 @@ void EndToEndTest::QueueFile(const std::string& path) {
 
 void EndToEndTest::SetOutputFolder(const std::string& folder) {
   window_->编辑框_目录->setText(QString::fromStdString(folder + "/"));
+}
+
+void EndToEndTest::ClickRow(int row) {
+  QueueListView& list = *window_->超级列表框1;
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                    list.visualItemRect(list.topLevelItem(row)).center());
 }
 
 void EndToEndTest::ClickConvert() { window_->按钮_转换->click(); }

@@ -23,6 +23,8 @@ class EndToEndTest : public ::testing::Test {
   // Queues a file that already exists, as Add would.
   void QueueFile(const std::string& path);
   void SetOutputFolder(const std::string& folder);
+  // Selects the row with a click, as a user does.
+  void ClickRow(int row);
   // Clicks Convert; returns when the run (and any run nested in it) is over.
   void ClickConvert();
 
