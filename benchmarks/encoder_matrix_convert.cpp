@@ -8,12 +8,16 @@
 // The video bitrate and resolution stay at the window's first items.
 #include <QCoreApplication>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "carried_encoder/carried_encoder.h"
 #include "engine/command_line.h"
 #include "engine/encoder_adaptation.h"
 #include "engine/encoder_run.h"
+#include "engine/output_verdict.h"
+#include "engine/probe_file.h"
+#include "text/command_line_split.h"
 
 namespace {
 
@@ -42,17 +46,22 @@ int main(int argc, char* argv[]) {
       corvanta::BuildAudioOptions(argv[6], argv[8], "320:240", argv[5], argv[7]);
   const std::string video = corvanta::BuildVideoOptions(argv[4], "500");
   const std::string line = corvanta::BuildCommandLine(argv[2], audio, video, argv[3]);
-  for (const std::string& argument : corvanta::CarriedEncoderArguments(line)) {
+  const corvanta::InputFacts input = corvanta::ProbeInputFile(argv[2]);
+  for (const std::string& argument :
+       corvanta::AdaptForCarriedEncoder(corvanta::SplitCommandLine(line), input)) {
     std::printf("%s ", argument.c_str());
   }
   std::printf("\n");
   std::fflush(stdout);
   SilentDisplay display;
-  const bool finished = corvanta::RunEncoder(encoder, line, display, corvanta::RunState{});
+  const bool finished = corvanta::RunEncoder(encoder, line, display, corvanta::RunState{}, input);
   std::printf("finished: %s\n", finished ? "yes" : "no");
   // The row's verdict, decided here and nowhere else: the icon a queue row
   // would show for this conversion.
-  const bool done = finished;
+  std::error_code error;
+  const bool empty = std::filesystem::file_size(argv[3], error) == 0 || error;
+  const bool done = finished && !empty &&
+                    corvanta::OutputHoldsInput(input, corvanta::ProbeOutputFile(argv[3]));
   std::printf("verdict: %s\n", done ? "done" : "failed");
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/command_line.h"
+#include "engine/output_verdict.h"
 #include "engine/queue_row.h"
 #include "engine/run_state.h"
 #include "platform/same_file.h"
@@ -113,8 +114,11 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
   const std::string commandLine =
       BuildCommandLine(inputPath, run.audioOptions, run.videoOptions, outputPath);
   state.Latest.BeginOutput(outputPath, run.number);
+  // Looked at before the encoder starts: an input that is cut short while it
+  // converts must not shorten the length its output is held to.
+  const InputFacts input = services.ProbeInput(inputPath);
   const bool finished =
-      services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window);
+      services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window, input);
   if (state.RunsStarted != run.number) {
     EndRowUnderNewerRun(window, services, state, run, row, outputPath);
     return RowEnd::LeftToNewerRun;
@@ -122,10 +126,13 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
   run.lastOutput = outputPath;
 
   window.SetCellText(row, kQueueStatusColumn, kDoneStatus);
-  // An encoder that crashed or gave up can leave a file of any size; only one
-  // that ran to its end has made a finished one. Whatever it left is kept.
+  // An encoder that crashed or gave up can leave a file of any size, and one
+  // that ran to its end may still have lost a stream or part of one; only a
+  // file that holds the input is done. Whatever the encoder left is kept.
   const bool empty = services.FileSizeText(outputPath) == kZeroSizeText;
-  window.SetRowIcon(row, finished && !empty ? kDoneIcon : kFailedIcon);
+  const bool done =
+      finished && !empty && OutputHoldsInput(input, services.ProbeOutput(outputPath));
+  window.SetRowIcon(row, done ? kDoneIcon : kFailedIcon);
   window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 
   if (state.StopRequested == 1) {

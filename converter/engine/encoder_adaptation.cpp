@@ -1,9 +1,8 @@
 #include "engine/encoder_adaptation.h"
 
 #include <charconv>
+#include <string_view>
 
-#include "engine/probe_file.h"
-#include "text/command_line_split.h"
 
 namespace corvanta {
 namespace {
@@ -164,12 +163,6 @@ std::vector<std::string> AdaptForCarriedEncoder(std::vector<std::string> argumen
   TurnUpright(arguments, input.rotationDegrees);
   if (NeedsFfmpegDemuxer(input)) ChooseFfmpegDemuxer(arguments);
   return arguments;
-}
-
-std::vector<std::string> CarriedEncoderArguments(std::string_view commandLine) {
-  std::vector<std::string> arguments = SplitCommandLine(commandLine);
-  const InputFacts input = arguments.size() > 1 ? ProbeInputFile(arguments[1]) : InputFacts{};
-  return AdaptForCarriedEncoder(std::move(arguments), input);
 }
 
 }  // namespace corvanta

@@ -14,8 +14,4 @@ namespace corvanta {
 std::vector<std::string> AdaptForCarriedEncoder(std::vector<std::string> arguments,
                                                 const InputFacts& input);
 
-// Splits the command line, looks at the input file it names (the first
-// argument) and adapts the arguments for the carried encoder.
-std::vector<std::string> CarriedEncoderArguments(std::string_view commandLine);
-
 }  // namespace corvanta

@@ -14,6 +14,7 @@
 #include "platform/output_pipe.h"
 #include "platform/pending_events.h"
 #include "platform/process_by_name.h"
+#include "text/command_line_split.h"
 #include "text/text_search.h"
 
 namespace corvanta {
@@ -86,12 +87,13 @@ bool PumpOutput(OutputPipe& pipe, ChildProcess& child, ProgressDisplay& display,
 }  // namespace
 
 bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                ProgressDisplay& display, const RunState& state) {
+                ProgressDisplay& display, const RunState& state, const InputFacts& input) {
   EndProcessByName(kEncoderFileName);
 
   OutputPipe pipe;
-  ChildProcess child = ChildProcess::Start(encoderPath, CarriedEncoderArguments(commandLine),
-                                           DirectoryOfPath(encoderPath), pipe.writeEnd());
+  ChildProcess child =
+      ChildProcess::Start(encoderPath, AdaptForCarriedEncoder(SplitCommandLine(commandLine), input),
+                          DirectoryOfPath(encoderPath), pipe.writeEnd());
   // Only the child may hold the write end, or the pipe would never end.
   pipe.CloseWriteEnd();
 
@@ -103,6 +105,9 @@ bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
   display.SetBarColor(kProgressBlue);
   display.SetPercentText("0%");
   EndProcessByName(kEncoderFileName);
+  // The name may have reached another program's encoder first (a second
+  // copy of this one), leaving ours running after a stop.
+  child.End();
   return finished;
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/progress_display.h"
 #include "engine/run_state.h"
+#include "probes/input_facts.h"
 
 namespace corvanta {
 
@@ -13,12 +14,14 @@ namespace corvanta {
 // pipe whose "Pos" status lines drive `display`; window events keep being
 // processed while it runs, and a stop they request in `state` is taken after
 // the next read, or at once while the encoder has written nothing more.
+// What `input` tells of the input file decides how the carried encoder is
+// made to read it.
 //
 // True only when the encoder ran to its own end and exited with status 0. An
 // encoder that never started, exited with an error, was ended by a signal (a
 // crash, a kill from outside, a run started inside this one) or was left
 // behind by a stop may still have left a file, but not a finished one.
 bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                ProgressDisplay& display, const RunState& state);
+                ProgressDisplay& display, const RunState& state, const InputFacts& input = {});
 
 }  // namespace corvanta

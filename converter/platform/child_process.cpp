@@ -1,5 +1,6 @@
 #include "platform/child_process.h"
 
+#include <signal.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,6 +92,10 @@ ChildProcess ChildProcess::Start(const std::string& executablePath,
   // waiting side its wake-up on exit.
   child.pidFd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
   return child;
+}
+
+void ChildProcess::End() {
+  if (pid_ > 0 && !reaped_) kill(pid_, SIGKILL);
 }
 
 bool ChildProcess::QueryExitCode(std::uint32_t& exitCode) {

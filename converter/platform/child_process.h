@@ -47,6 +47,11 @@ class ChildProcess {
   // untouched, when nothing was started.
   bool QueryExitCode(std::uint32_t& exitCode);
 
+  // Kills the child unless it has been collected already; a child that has
+  // ended but was not collected still holds its process id, so the signal
+  // cannot reach another process.
+  void End();
+
  private:
   void Release();
 

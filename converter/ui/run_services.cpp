@@ -2,6 +2,7 @@
 
 #include "carried_encoder/carried_encoder.h"
 #include "engine/encoder_run.h"
+#include "engine/probe_file.h"
 #include "platform/kelvane_binding.h"
 #include "platform/power_off.h"
 #include "platform/program_folder.h"
@@ -19,9 +20,18 @@ void ProductionRunServices::EnsureEncoderFile(const std::string& encoderPath) {
 
 std::int32_t ProductionRunServices::TickCount() { return ::corvanta::TickCount(); }
 
+InputFacts ProductionRunServices::ProbeInput(const std::string& path) {
+  return ProbeInputFile(path);
+}
+
 bool ProductionRunServices::RunEncoder(const std::string& encoderPath,
-                                       const std::string& commandLine, ProgressDisplay& display) {
-  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_);
+                                       const std::string& commandLine, ProgressDisplay& display,
+                                       const InputFacts& input) {
+  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_, input);
+}
+
+OutputFacts ProductionRunServices::ProbeOutput(const std::string& path) {
+  return ProbeOutputFile(path);
 }
 
 std::string ProductionRunServices::FileSizeText(const std::string& path) {

@@ -19,8 +19,10 @@ class ProductionRunServices : public RunServices {
   std::string ProgramFolder() override;
   void EnsureEncoderFile(const std::string& encoderPath) override;
   std::int32_t TickCount() override;
+  InputFacts ProbeInput(const std::string& path) override;
   bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                  ProgressDisplay& display) override;
+                  ProgressDisplay& display, const InputFacts& input) override;
+  OutputFacts ProbeOutput(const std::string& path) override;
   std::string FileSizeText(const std::string& path) override;
   void DeleteFile(const std::string& path) override;
   void RequestPowerOff() override;

@@ -96,6 +96,23 @@ TEST_F(ConversionRunTest, AviWithAnEmptyVideoChunkConvertsToMovingPictures) {
   EXPECT_GE(againFrames * 10, inputFrames * 9) << againFrames << " of " << inputFrames;
 }
 
+// This MEncoder's own program-stream demuxer loses such a file's AC3 sound
+// after a fraction of a second and exits 0 all the same.
+TEST_F(ConversionRunTest, ADvdCopyConvertsWithAllItsSound) {
+  const std::string vob = InputPath("VTS_01_1.VOB");
+  MakeDvdStyleVob(vob);
+  QueueFile(vob);
+  SetOutputFolder(outputs_);
+
+  ClickConvert();
+
+  EXPECT_EQ(Icon(0), 3);
+  const OutputFacts output = ProbeOutputFile(OutputPath("VTS_01_1.MP4"));
+  ASSERT_TRUE(output.complete);
+  EXPECT_NEAR(output.video.seconds.value_or(0), 4, 0.25);
+  EXPECT_NEAR(output.audio.seconds.value_or(0), 4, 0.25);
+}
+
 TEST_F(ConversionRunTest, AfterAClickOnTheMiddleRowAndTwoDeletesTheOuterRowsAreConverted) {
   for (const char* name : {"one.mp4", "two.mp4", "three.mp4"}) QueueClip(name);
   SetOutputFolder(outputs_);

@@ -129,14 +129,5 @@ TEST(EncoderAdaptation, APortraitPictureIsTurnedUprightBeforeItIsScaled) {
   }
 }
 
-TEST(EncoderAdaptation, ProbesTheInputNamedByTheCommandLine) {
-  // A path that is no AVI, or no file at all, is read as the command line
-  // says.
-  const std::string line =
-      BuildCommandLine("/nonexistent/a.avi", "", BuildVideoOptions("XVID", "500"), "/out/a.MP4");
-  EXPECT_EQ(CarriedEncoderArguments(line), SplitCommandLine(line));
-  EXPECT_EQ(CarriedEncoderArguments("quorbel.exe"), Arguments{"quorbel.exe"});
-}
-
 }  // namespace
 }  // namespace corvanta

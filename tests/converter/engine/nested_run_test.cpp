@@ -5,43 +5,15 @@
 
 #include "common/event_loop.h"
 #include "engine/convert_button.h"
-#include "engine/encoder_run.h"
 #include "fake_encoder.h"
 #include "run_fakes.h"
+#include "stand_in_services.h"
 
 namespace corvanta {
 namespace {
 
 using fakes::EventLog;
 using fakes::EventsStartingWith;
-
-// The real encoder loop, with a stand-in encoder in the program folder and
-// real output files; everything else as the recording fakes have it.
-class StandInServices : public fakes::FakeRunServices {
- public:
-  StandInServices(EventLog& log, std::string programFolder, const RunState& state)
-      : FakeRunServices(log), log_(log), programFolder_(std::move(programFolder)), state_(state) {}
-
-  std::string ProgramFolder() override { return programFolder_; }
-  bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                  ProgressDisplay& display) override {
-    return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_);
-  }
-  std::string FileSizeText(const std::string& path) override {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error || size == 0 ? kZeroSizeText : std::to_string(size) + " 字节";
-  }
-  void DeleteFile(const std::string& path) override {
-    log_.push_back("delete " + path);
-    std::filesystem::remove(path);
-  }
-
- private:
-  EventLog& log_;
-  std::string programFolder_;
-  const RunState& state_;
-};
 
 // Each start of the stand-in counts itself in "starts" and finds its output
 // after "-o". The first (the first run's row 1) and the third (the nested
@@ -71,7 +43,7 @@ class NestedRunTest : public testing::EncoderRunTest {
   EventLog log;
   fakes::TestFaces faces;
   fakes::FakeRunWindow window{log, faces};
-  StandInServices services{log, folder_.path(), state_};
+  testing::StandInServices services{log, folder_.path(), state_};
 };
 
 // A double click on Convert during a run: a stop, then at once a start,

@@ -86,8 +86,23 @@ void FakeRunServices::EnsureEncoderFile(const std::string& encoderPath) {
   log_.push_back("ensure " + encoderPath);
 }
 
+InputFacts FakeRunServices::ProbeInput(const std::string& path) {
+  const auto facts = inputs.find(path);
+  return facts == inputs.end() ? InputFacts{} : facts->second;
+}
+
+OutputFacts FakeRunServices::ProbeOutput(const std::string& path) {
+  if (const auto facts = outputs.find(path); facts != outputs.end()) return facts->second;
+  OutputFacts whole;
+  whole.avi = true;
+  whole.complete = true;
+  whole.video.present = true;
+  whole.audio.present = true;
+  return whole;
+}
+
 bool FakeRunServices::RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                                 ProgressDisplay& display) {
+                                 ProgressDisplay& display, const InputFacts&) {
   log_.push_back("encoder " + commandLine);
   if (encoderPath != "/prog/quorbel.exe") log_.push_back("wrong encoder path " + encoderPath);
   display.SetBarLeft(56);

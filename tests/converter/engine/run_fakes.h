@@ -83,8 +83,10 @@ class FakeRunServices : public RunServices {
   std::string ProgramFolder() override { return "/prog"; }
   void EnsureEncoderFile(const std::string& encoderPath) override;
   std::int32_t TickCount() override { return tickCount; }
+  InputFacts ProbeInput(const std::string& path) override;
   bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                  ProgressDisplay& display) override;
+                  ProgressDisplay& display, const InputFacts& input) override;
+  OutputFacts ProbeOutput(const std::string& path) override;
   std::string FileSizeText(const std::string& path) override;
   void DeleteFile(const std::string& path) override;
   void RequestPowerOff() override;
@@ -98,6 +100,10 @@ class FakeRunServices : public RunServices {
   std::map<std::string, std::string> sizes;
   // Encoder calls (from 1) that end without finishing: a crash or an error.
   std::set<int> failingCalls;
+  // Facts by path; any other input tells nothing, and any other output is a
+  // whole AVI with a picture and sound.
+  std::map<std::string, InputFacts> inputs;
+  std::map<std::string, OutputFacts> outputs;
   std::int32_t tickCount = 100000;
   int encoderCalls = 0;
 
