@@ -84,6 +84,8 @@ kinds=(
   "make_clip ts-mpeg2-mp2.dat 720 576 25 -c:v mpeg2video -b:v 4M -c:a mp2 -f mpegts"
   # A phone's variable frame rate: 4 s at 30 fps, 4 s at 10 fps, 4 s at 15.
   "make_clip phone-vfr.mp4 1280 720 30 -vf select='lt(n\,120)+between(n\,120\,239)*not(mod(n\,3))+gte(n\,240)*not(mod(n\,2))' -fps_mode passthrough -c:v libx264 -c:a aac"
+  # A phone in low light: its 30 fps drop to 24 fps from 4 s to 8 s.
+  "make_clip phone-lowlight.mp4 1280 720 30 -vf select='lt(n\,120)+between(n\,120\,239)*not(eq(mod(n\,5)\,4))+gte(n\,240)' -fps_mode passthrough -c:v libx264 -c:a aac"
   "make_clip slideshow-1fps.mp4 640 480 1 -c:v libx264 -c:a aac"
   "make_clip slideshow-5fps.mp4 640 480 5 -c:v libx264 -c:a aac"
   "make_turned portrait-90.mp4 90 -c:v libx264"

@@ -20,6 +20,7 @@ constexpr char kHasVideo = 0x01;
 constexpr int kTagsFromStart = 64;
 
 struct Tag {
+  std::uint64_t position = 0;
   int type = 0;
   std::uint64_t dataSize = 0;
   std::uint32_t stamp = 0;  // milliseconds, of decoding
@@ -42,6 +43,7 @@ bool HoldsMedia(int type, std::uint64_t dataSize, const char* body) {
 bool ReadTag(BlockReader& reader, std::uint64_t position, Tag& tag) {
   char bytes[kTagPeek] = {};
   if (!reader.TakeEntries() || !reader.Read(position, bytes, kTagHeaderSize)) return false;
+  tag.position = position;
   tag.type = bytes[0] & 0x1F;
   tag.dataSize = BigEndian24(bytes + 1);
   tag.stamp = BigEndian24(bytes + 4) | (std::uint32_t{static_cast<unsigned char>(bytes[7])} << 24);
@@ -72,6 +74,21 @@ struct Stamps {
   }
 };
 
+// An AVC or HEVC picture carries its composition time (presentation less
+// decoding time, signed 24-bit milliseconds) after the packet type.
+double PictureDelaySeconds(BlockReader& reader, const Tag& tag) {
+  char body[5];
+  if (tag.type != kVideoTag || tag.dataSize < sizeof body ||
+      !reader.Read(tag.position + kTagHeaderSize, body, sizeof body)) {
+    return 0;
+  }
+  const unsigned format = static_cast<unsigned char>(body[0]) & 0x0F;
+  if (format != 7 && format != 12) return 0;
+  std::int32_t milliseconds = static_cast<std::int32_t>(BigEndian24(body + 2));
+  if (milliseconds & 0x800000) milliseconds -= 0x1000000;
+  return milliseconds > 0 ? milliseconds / 1000.0 : 0;
+}
+
 }  // namespace
 
 bool BeginsAsFlv(BlockReader& reader) {
@@ -97,6 +114,7 @@ void ReadFlvFacts(BlockReader& reader, InputFacts& facts) {
     if (!ReadTag(reader, position, tag)) break;
     if (Stamps* stamps = stampsOf(tag.type); stamps != nullptr && tag.media && !stamps->first) {
       stamps->first = tag.stamp;
+      if (tag.type == kVideoTag) facts.pictureDelaySeconds = PictureDelaySeconds(reader, tag);
     }
     position += kTagHeaderSize + tag.dataSize + kTrailerSize;
   }

@@ -28,6 +28,10 @@ struct InputFacts {
   // The video track's pictures last different times, beyond the rounding
   // of their timestamps (MP4/MOV).
   bool variableFrameRate = false;
+  // How long the first picture is held back before it is shown, because
+  // pictures decoded after it are shown before it (B-frames): its
+  // presentation time less its decoding time. 0 when none or unknown.
+  double pictureDelaySeconds = 0;
   // Average pictures a second; 0 when unknown.
   double videoFrameRate = 0;
   // The container lists the streams it holds, so `present` below is sure.

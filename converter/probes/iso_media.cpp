@@ -15,6 +15,9 @@ namespace corvanta {
 namespace {
 
 constexpr std::uint32_t kSttsEntrySize = 8;
+constexpr std::uint32_t kCttsEntrySize = 8;
+// The first pictures tell how far a stream reorders them.
+constexpr std::uint64_t kCttsEntriesRead = 64;
 
 // The sample durations of a track as its "stts" gives them: how many
 // samples last each duration. The last sample is left out of that count:
@@ -34,6 +37,9 @@ struct Track {
   std::uint32_t mediaTimescale = 0;
   std::uint64_t mediaDuration = 0;
   SampleTiming timing;
+  // In the media's timescale: how long the first picture waits for those
+  // decoded after it but shown before it.
+  std::uint64_t pictureDelay = 0;
 };
 
 struct Movie {
@@ -115,6 +121,29 @@ void ReadSampleTiming(BlockReader& reader, const IsoBox& stts, SampleTiming& tim
   timing.read = true;
 }
 
+// "ctts": each sample's presentation time less its decoding time (signed
+// from version 1 on). The first sample waits for as long as its offset
+// exceeds the smallest one among the first pictures.
+std::uint64_t ReadPictureDelay(BlockReader& reader, const IsoBox& ctts) {
+  char head[8];
+  if (ctts.end - ctts.payload < 8 || !reader.Read(ctts.payload, head, 8)) return 0;
+  const bool signedOffsets = head[0] != 0;
+  const std::uint64_t count = std::min<std::uint64_t>(
+      {BigEndian32(head + 4), (ctts.end - ctts.payload - 8) / kCttsEntrySize, kCttsEntriesRead});
+  if (count == 0 || !reader.TakeEntries(count)) return 0;
+  std::int64_t first = 0;
+  std::int64_t least = 0;
+  for (std::uint64_t i = 0; i < count; ++i) {
+    char entry[kCttsEntrySize];
+    if (!reader.Read(ctts.payload + 8 + i * kCttsEntrySize, entry, sizeof entry)) return 0;
+    const std::uint32_t raw = BigEndian32(entry + 4);
+    const std::int64_t offset = signedOffsets ? static_cast<std::int32_t>(raw) : std::int64_t{raw};
+    if (i == 0) first = least = offset;
+    least = std::min(least, offset);
+  }
+  return static_cast<std::uint64_t>(first - least);
+}
+
 void ReadMedia(BlockReader& reader, const IsoBox& mdia, Track& track, bool wantTiming) {
   ForEachIsoBox(reader, mdia.payload, mdia.end, [&](const IsoBox& box) {
     if (box.Type() == "mdhd") {
@@ -128,9 +157,9 @@ void ReadMedia(BlockReader& reader, const IsoBox& mdia, Track& track, bool wantT
       ForEachIsoBox(reader, box.payload, box.end, [&](const IsoBox& stbl) {
         if (stbl.Type() != "stbl") return true;
         ForEachIsoBox(reader, stbl.payload, stbl.end, [&](const IsoBox& table) {
-          if (table.Type() != "stts") return true;
-          ReadSampleTiming(reader, table, track.timing);
-          return false;
+          if (table.Type() == "stts") ReadSampleTiming(reader, table, track.timing);
+          if (table.Type() == "ctts") track.pictureDelay = ReadPictureDelay(reader, table);
+          return true;
         });
         return false;
       });
@@ -240,6 +269,9 @@ void Describe(const Movie& movie, InputFacts& facts) {
   facts.rotationDegrees = ClockwiseDegrees(video->matrix);
   const SampleTiming& timing = video->timing;
   facts.variableFrameRate = Varies(timing);
+  if (video->mediaTimescale > 0) {
+    facts.pictureDelaySeconds = static_cast<double>(video->pictureDelay) / video->mediaTimescale;
+  }
   if (timing.read && timing.ticks > 0 && video->mediaTimescale > 0) {
     facts.videoFrameRate = static_cast<double>(timing.samples) * video->mediaTimescale /
                            static_cast<double>(timing.ticks);

@@ -92,7 +92,8 @@ void Scan(BlockReader& reader, std::string_view bytes, bool atStart, PesClocks& 
     const std::uint32_t stream = StreamOf(pes);
     if (KindOf(stream) != Kind::kOther) {
       if (const auto stamp = PesPresentationTime(pes)) {
-        atStart ? clocks.AddAtStart(stream, *stamp) : clocks.AddAtEnd(stream, *stamp);
+        atStart ? clocks.AddAtStart(stream, *stamp, PesDecodingTime(pes))
+                : clocks.AddAtEnd(stream, *stamp);
       }
     }
     at += length;

@@ -42,14 +42,38 @@ std::optional<std::uint64_t> PesPresentationTime(std::string_view pes) {
   return Stamp(b + at);
 }
 
+std::optional<std::uint64_t> PesDecodingTime(std::string_view pes) {
+  if (!PesPresentationTime(pes)) return std::nullopt;
+  const auto* b = reinterpret_cast<const unsigned char*>(pes.data());
+  if ((b[6] & 0xC0) == 0x80) {  // MPEG-2: both stamps flagged
+    if ((b[7] & 0xC0) != 0xC0 || pes.size() < 19 || (b[14] & 0xF0) != 0x10) return std::nullopt;
+    return Stamp(b + 14);
+  }
+  std::size_t at = 6;
+  while (at < pes.size() && b[at] == 0xFF && at < 6 + 16) ++at;
+  if (at + 2 <= pes.size() && (b[at] & 0xC0) == 0x40) at += 2;
+  if (at + 10 > pes.size() || (b[at] & 0xF0) != 0x30 || (b[at + 5] & 0xF0) != 0x10) {
+    return std::nullopt;
+  }
+  return Stamp(b + at + 5);
+}
+
 PesClocks::Clock& PesClocks::ClockOf(std::uint32_t stream) {
   auto [it, added] = clocks_.try_emplace(stream);
   if (added) order_.push_back(stream);
   return it->second;
 }
 
-void PesClocks::AddAtStart(std::uint32_t stream, std::uint64_t stamp) {
-  ClockOf(stream).atStart.push_back(stamp);
+void PesClocks::AddAtStart(std::uint32_t stream, std::uint64_t stamp,
+                           std::optional<std::uint64_t> decoding) {
+  Clock& clock = ClockOf(stream);
+  if (clock.atStart.empty() && decoding) clock.firstDelay = Forward(*decoding, stamp);
+  clock.atStart.push_back(stamp);
+}
+
+double PesClocks::FirstDelaySeconds(std::uint32_t stream) const {
+  const auto it = clocks_.find(stream);
+  return it == clocks_.end() ? 0 : static_cast<double>(it->second.firstDelay) / kTicksPerSecond;
 }
 
 void PesClocks::AddAtEnd(std::uint32_t stream, std::uint64_t stamp) {
@@ -132,6 +156,7 @@ void DescribeTimedStreams(const PesClocks& clocks, const std::vector<TimedStream
     length.seconds = clocks.Seconds(stream.id);
     const double step = clocks.StepSeconds(stream.id);
     if (stream.video && step > 0) facts.videoFrameRate = 1 / step;
+    if (stream.video) facts.pictureDelaySeconds = clocks.FirstDelaySeconds(stream.id);
   }
   facts.overallSeconds = clocks.OverallSeconds(ids);
 }

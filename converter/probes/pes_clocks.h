@@ -15,6 +15,9 @@ namespace corvanta {
 // MPEG-2 or the MPEG-1 header form; nullopt when it carries none or its
 // marker bits are wrong.
 std::optional<std::uint64_t> PesPresentationTime(std::string_view pes);
+// The decoding time stamp of the same packet; nullopt when it carries none
+// (it is then the presentation time).
+std::optional<std::uint64_t> PesDecodingTime(std::string_view pes);
 
 // The time stamps of each elementary stream of an MPEG program or
 // transport stream, as met at the start of the file and near its end. A
@@ -23,7 +26,9 @@ std::optional<std::uint64_t> PesPresentationTime(std::string_view pes);
 // stamps at the start). Stamps wrap at 2^33 (about 26.5 hours).
 class PesClocks {
  public:
-  void AddAtStart(std::uint32_t stream, std::uint64_t stamp);
+  // `decoding` is the packet's decoding stamp where it has one of its own.
+  void AddAtStart(std::uint32_t stream, std::uint64_t stamp,
+                  std::optional<std::uint64_t> decoding = std::nullopt);
   void AddAtEnd(std::uint32_t stream, std::uint64_t stamp);
   // Every byte of the file was scanned: a stream's last stamp may lie at its start.
   void SetWholeFileScanned() { wholeFile_ = true; }
@@ -33,6 +38,8 @@ class PesClocks {
   bool SeenAtStart(std::uint32_t stream) const;
   bool SeenAtEnd(std::uint32_t stream) const;
   std::optional<double> Seconds(std::uint32_t stream) const;
+  // The first packet's presentation stamp less its decoding stamp.
+  double FirstDelaySeconds(std::uint32_t stream) const;
   // The smallest step between the stream's stamps at the start; 0 unknown.
   double StepSeconds(std::uint32_t stream) const;
   // From the earliest start to the latest end among the given streams.
@@ -42,6 +49,7 @@ class PesClocks {
   struct Clock {
     std::vector<std::uint64_t> atStart;
     std::vector<std::uint64_t> atEnd;
+    std::uint64_t firstDelay = 0;
   };
   struct Span {
     std::uint64_t first = 0;

@@ -91,6 +91,30 @@ TEST_F(FileProbe, PhoneAndSlideshowMp4) {
   EXPECT_NEAR(slideshow.videoFrameRate, 1.0, 1e-6);
 }
 
+// The first picture's presentation less its decoding time, as ffprobe
+// reads the first video packet; 0 for streams without reordered pictures.
+TEST_F(FileProbe, ThePictureDelayIsTheFirstPicturesWaitForReorderedOnes) {
+  const std::pair<std::string, std::string> files[] = {
+      {"bframes.mp4", "-c:v libx264 -c:a aac"},
+      {"slides.mp4", "-c:v libx264 -c:a aac -r 5"},
+      {"plain.mp4", "-c:v mpeg4 -c:a aac"},
+      {"bframes.dat", "-c:v libx264 -c:a aac -f mpegts"},
+      {"bframes.vob", "-c:v mpeg2video -bf 2 -c:a ac3 -f vob"},
+      {"bframes.flv", "-c:v libx264 -c:a aac"},
+  };
+  for (const auto& [name, options] : files) {
+    SCOPED_TRACE(name);
+    const std::string path = Make(name, options, 2);
+    const std::string first = Output(
+        "ffprobe -v error -select_streams v:0 -read_intervals %+#1 -show_entries "
+        "packet=pts_time,dts_time -of csv=p=0 '" + path + "' | head -1");
+    const std::size_t comma = first.find(',');
+    ASSERT_NE(comma, std::string::npos) << first;
+    const double delay = std::stod(first.substr(0, comma)) - std::stod(first.substr(comma + 1));
+    EXPECT_NEAR(ProbeInputFile(path).pictureDelaySeconds, delay, 1e-3);
+  }
+}
+
 TEST_F(FileProbe, TheTurnIsTheOneFfmpegDecodesUpright) {
   const std::string stored = folder_.File("upright.mp4");
   ASSERT_TRUE(
