@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Times the input probe that runs before each row, warm and with the file's
+# Times the input probe that runs before each row (and the output check
+# after it), warm and with the file's
 # pages dropped, on files made to cost it most and on large real inputs:
 #   - crafted AVIs: a super index whose 100,000 entries all name one
 #     standard index of 500,000 entries; 10,000 super indexes of 100 entries
@@ -8,7 +9,9 @@
 #   - AVIs as ffmpeg writes them: half an hour of small mpeg4 with idx1, the
 #     same streamed (no index), and an OpenDML file past 1 GiB;
 #   - 2 GB real inputs: an MP4 with its movie box at the end, a DVD-style
-#     program stream, an H.264 + AAC transport stream.
+#     program stream, an H.264 + AAC transport stream;
+#   - and the check of the encoder's output after each row, on MEncoder's
+#     own OpenDML AVI past 1 GiB.
 # Each group is made, timed and removed before the next.
 #   benchmarks/container_probe.sh [build folder]   (needs about 2.5 GB in $TMPDIR)
 set -euo pipefail
@@ -98,6 +101,10 @@ ffmpeg -loglevel error -f lavfi -i testsrc=duration=660:size=320x240:rate=25 \
   -f lavfi -i sine=duration=660 -c:v rawvideo -pix_fmt yuv420p -c:a pcm_s16le -shortest \
   "$work/opendml.avi"
 measure "$work"/*.avi
+# The check of the encoder's output after each row, on MEncoder's own
+# OpenDML AVI of the same pictures.
+mencoder -really-quiet "$work/opendml.avi" -ovc copy -oac copy -o "$work/output.avi" >/dev/null 2>&1
+measure --output "$work/output.avi"
 rm -f "$work"/*
 
 # Noise keeps the encoders from shrinking the picture: 55 s of 720p H.264
