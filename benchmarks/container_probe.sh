@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Times the input probe that runs before each row (and the output check
-# after it), warm and with the file's
-# pages dropped, on files made to cost it most and on large real inputs:
+# Times the input probe that runs before each row, and the output check
+# after it, warm and with the file's pages dropped, on files made to cost
+# them most and on large real inputs:
 #   - crafted AVIs: a super index whose 100,000 entries all name one
 #     standard index of 500,000 entries; 10,000 super indexes of 100 entries
 #     naming that index; a 2 GiB streamed AVI without any index (16-byte
