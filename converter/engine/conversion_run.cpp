@@ -7,6 +7,7 @@
 #include "engine/queue_row.h"
 #include "engine/run_state.h"
 #include "platform/same_file.h"
+#include "platform/tick_count.h"
 
 namespace corvanta {
 namespace {
@@ -25,10 +26,6 @@ void ReadSettings(RunWindow& window, RunState& state) {
   state.FrameRateText = window.SelectedItemText(SettingList::FrameRate);
   state.ResolutionText = window.SelectedItemText(SettingList::Resolution);
   state.VideoCodecText = window.SelectedItemText(SettingList::VideoCodec);
-}
-
-std::int32_t WrappingDifference(std::int32_t a, std::int32_t b) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
 }
 
 // Everything one call keeps for itself; a run started inside this one (after
@@ -145,8 +142,8 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
 }
 
 void RestoreBar(RunWindow& window) {
-  window.SetBarLeft(RunWindow::kBarDesignLeft);
-  window.SetBarWidth(RunWindow::kBarDesignWidth);
+  window.SetBarLeft(kBarDesignLeft);
+  window.SetBarWidth(kBarDesignWidth);
 }
 
 void EndRun(RunWindow& window, RunServices& services, RunState& state, const ThisRun& run,
@@ -197,7 +194,7 @@ void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
   window.SetTimerInterval(kElapsedTimerInterval);
   // A run started inside a stopped one goes on counting from where that one
   // had got to; otherwise ElapsedMs is 0 here.
-  state.RunStartTick = WrappingDifference(services.TickCount(), state.ElapsedMs);
+  state.RunStartTick = static_cast<std::int32_t>(TicksBetween(state.ElapsedMs, services.TickCount()));
 
   // Counted once: rows added during the run wait for the next one.
   run.rowCount = window.RowCount();

@@ -1,5 +1,7 @@
 #include "engine/elapsed_time.h"
 
+#include "platform/tick_count.h"
+
 namespace corvanta {
 namespace {
 
@@ -30,10 +32,7 @@ std::string FormatHms(std::int32_t seconds) {
 }
 
 void UpdateElapsedTime(std::int32_t tickCount, ElapsedLabel& label, RunState& state) {
-  // The tick counter wraps every 2^32 ms, so the difference is taken modulo
-  // 2^32; a wrap between the start and now leaves it right.
-  const std::uint32_t elapsed =
-      static_cast<std::uint32_t>(tickCount) - static_cast<std::uint32_t>(state.RunStartTick);
+  const std::uint32_t elapsed = TicksBetween(state.RunStartTick, tickCount);
   state.ElapsedMs = static_cast<std::int32_t>(elapsed);
   // Seconds come from the unsigned difference so that a run beyond 2^31 ms
   // (about 24.8 days) goes on counting up instead of turning negative; below

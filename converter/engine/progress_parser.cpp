@@ -10,7 +10,7 @@
 namespace corvanta {
 
 int ProgressBarWidth(int percent) {
-  const double width = std::trunc(static_cast<double>(percent) * kProgressBarFullWidth / 100.0);
+  const double width = std::trunc(static_cast<double>(percent) * kBarDesignWidth / 100.0);
   // A garbled line can carry a huge number; keep the width representable.
   constexpr double kMax = std::numeric_limits<int>::max();
   constexpr double kMin = std::numeric_limits<int>::min();

@@ -6,9 +6,6 @@
 
 namespace corvanta {
 
-// The full width of the progress bar, in pixels, at 100 per cent.
-inline constexpr int kProgressBarFullWidth = 588;
-
 // Reads one chunk of the encoder's console output. MEncoder's status line is
 //   "Pos:%6.1fs %6df (%2d%%) %5.2ffps Trem:%4dmin %3dmb  A-V:%5.3f [%d:%d]\r"
 // and only two things of it count: "Pos" somewhere in the chunk, and the

@@ -38,10 +38,6 @@ class RunWindow : public ProgressDisplay {
     VideoCodec,
   };
 
-  // Design geometry of the progress bar, restored at the end of every run.
-  static constexpr int kBarDesignLeft = 52;
-  static constexpr int kBarDesignWidth = 588;
-
   // The text of the chosen item; empty when nothing (or an index outside
   // the list) is chosen.
   virtual std::string SelectedItemText(SettingList list) = 0;

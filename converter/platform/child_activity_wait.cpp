@@ -1,7 +1,6 @@
 #include "platform/child_activity_wait.h"
 
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -14,17 +13,15 @@
 #include <cerrno>
 #include <cstdint>
 
+#include "platform/output_pipe.h"
+#include "platform/qt_thread.h"
+
 namespace corvanta {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 constexpr int kFallbackWakeMs = 20;
-
-bool InQtThread() {
-  const QCoreApplication* app = QCoreApplication::instance();
-  return app != nullptr && app->thread() == QThread::currentThread();
-}
 
 // Sleeps outside Qt until the pipe has data or has ended, the child has
 // exited, or the timeout has passed. Returns whether the pipe woke it.
@@ -139,10 +136,7 @@ ChildActivityWait::ChildActivityWait(int pipeReadEnd, int exitNotifyFd,
 
 ChildActivityWait::~ChildActivityWait() = default;
 
-bool ChildActivityWait::PipeHasBytes() const {
-  int available = 0;
-  return ioctl(pipeReadEnd_, FIONREAD, &available) == 0 && available > 0;
-}
+bool ChildActivityWait::PipeHasBytes() const { return BytesWaiting(pipeReadEnd_) > 0; }
 
 void ChildActivityWait::Wait() {
   if (wakeWhen_ && wakeWhen_()) return;
@@ -157,7 +151,7 @@ void ChildActivityWait::Wait() {
     timeoutMs = static_cast<int>(rest.count());
   }
   const bool pipeWoke =
-      InQtThread() ? WaitInEventLoop(watchPipe, timeoutMs)
+      OnQtApplicationThread() ? WaitInEventLoop(watchPipe, timeoutMs)
                    : PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
   if (pipeWoke || paced) {
     // Pacing starts when output wakes us twice within the spacing and lasts

@@ -36,10 +36,15 @@ OutputPipe::~OutputPipe() {
 void OutputPipe::CloseReadEnd() { CloseEnd(readEnd_); }
 void OutputPipe::CloseWriteEnd() { CloseEnd(writeEnd_); }
 
-bool OutputPipe::PeekBytesAvailable(std::uint32_t& count) const {
-  if (readEnd_ < 0) return false;
+int BytesWaiting(int readEnd) {
   int available = 0;
-  if (ioctl(readEnd_, FIONREAD, &available) != 0 || available < 0) return false;
+  if (readEnd < 0 || ioctl(readEnd, FIONREAD, &available) != 0 || available < 0) return -1;
+  return available;
+}
+
+bool OutputPipe::PeekBytesAvailable(std::uint32_t& count) const {
+  const int available = BytesWaiting(readEnd_);
+  if (available < 0) return false;
   count = static_cast<std::uint32_t>(available);
   return true;
 }

@@ -5,6 +5,10 @@
 
 namespace corvanta {
 
+// How many bytes wait in the pipe whose read end is `readEnd`; -1 when that
+// cannot be told. 0 both at the end of the output and while the writer is idle.
+int BytesWaiting(int readEnd);
+
 // The pipe that carries a child's standard output and standard error to us.
 // Both ends are close-on-exec, so no other child inherits them; the read end
 // never blocks. A pipe that could not be created has both ends at -1, and

@@ -1,13 +1,13 @@
 #include "platform/pending_events.h"
 
 #include <QCoreApplication>
-#include <QThread>
+
+#include "platform/qt_thread.h"
 
 namespace corvanta {
 
 void ProcessPendingEvents() {
-  const QCoreApplication* app = QCoreApplication::instance();
-  if (app == nullptr || app->thread() != QThread::currentThread()) return;
+  if (!OnQtApplicationThread()) return;
   QCoreApplication::processEvents();
 }
 

@@ -13,6 +13,10 @@ constexpr std::uint32_t ColorRef(int red, int green, int blue) {
          (static_cast<std::uint32_t>(blue & 0xFF) << 16);
 }
 
+// The deep blue of the main window's queue frame and texts, and of the done
+// window's title strip.
+inline constexpr std::uint32_t kDeepBlue = ColorRef(0, 96, 192);
+
 inline QColor ColorFromRef(std::uint32_t colorref) {
   return QColor(static_cast<int>(colorref & 0xFF), static_cast<int>((colorref >> 8) & 0xFF),
                 static_cast<int>((colorref >> 16) & 0xFF));

@@ -25,7 +25,6 @@ constexpr int kGapRight = 30;
 constexpr int kGapBottom = 50;
 
 constexpr std::uint32_t kWindowBackground = ColorRef(0, 224, 128);
-constexpr std::uint32_t kTitleStripBackground = ColorRef(0, 96, 192);
 constexpr std::uint32_t kBlack = ColorRef(0, 0, 0);
 constexpr std::uint32_t kRed = ColorRef(255, 0, 0);
 
@@ -87,7 +86,7 @@ DoneWindow::DoneWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
 
   // The strip is deliberately 6 pixels wider than the window.
   标签1 = MakeLabel(this, "标签1", QStringLiteral("  转换完成窗口"), QRect(0, 0, 240, 24));
-  Colour(标签1, kBlack, kTitleStripBackground);
+  Colour(标签1, kBlack, kDeepBlue);
 
   标签2 = MakeLabel(this, "标签2", QStringLiteral("转换完成"), QRect(64, 40, 88, 32));
   标签2->setFont(BrushScriptFont());

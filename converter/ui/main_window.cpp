@@ -44,10 +44,11 @@ constexpr int kDesignTop = 50;
 constexpr std::uint32_t kBlack = ColorRef(0, 0, 0);
 constexpr std::uint32_t kRed = ColorRef(255, 0, 0);
 constexpr std::uint32_t kBlue = ColorRef(0, 0, 255);
-constexpr std::uint32_t kDeepBlue = ColorRef(0, 96, 192);
 constexpr std::uint32_t kSettingsBlue = ColorRef(36, 151, 206);
 constexpr std::uint32_t kWindowBlue = ColorRef(45, 148, 217);
-constexpr std::uint32_t kTextBackgroundBlue = ColorRef(35, 145, 200);
+// The list's text, the queue frame and the idle progress bar take the blue
+// the bar turns after each encoder run.
+constexpr std::uint32_t kTextBackgroundBlue = kProgressBlue;
 constexpr std::uint32_t kListGrey = ColorRef(236, 236, 236);
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -313,7 +314,8 @@ void MainWindow::CreateOutputRow() {
 void MainWindow::CreateProgressRow() {
   透明标签1 = MakeTransparentLabel(this, "透明标签1", "进度：", 11, 421, 31, 24);
 
-  图片框_进度条 = Place(new ProgressBarLabel(this), "图片框_进度条", 52, 422, 588, 24);
+  图片框_进度条 = Place(new ProgressBarLabel(this), "图片框_进度条", kBarDesignLeft, 422,
+                         kBarDesignWidth, 24);
   图片框_进度条->setBackground(ColorRef(0, 255, 255));
 
   标签2 = MakeTransparentLabel(this, "标签2", "0%", 320, 425, 48, 16);
