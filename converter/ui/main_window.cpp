@@ -29,7 +29,7 @@
 #include "ui/palette.h"
 #include "ui/queue_handlers.h"
 #include "ui/run_handlers.h"
-#include "ui/run_services.h"
+#include "ui/production_run_services.h"
 #include "ui/title_buttons.h"
 #include "ui/window_drag.h"
 

@@ -1,4 +1,4 @@
-#include "ui/run_services.h"
+#include "ui/production_run_services.h"
 
 #include "carried_encoder/carried_encoder.h"
 #include "engine/encoder_run.h"
