@@ -373,7 +373,7 @@ void MainWindow::BindEvents() {
   // arrives as another click while the encoder is being waited for.
   connect(按钮_转换, &QAbstractButton::clicked, this, [this] {
     MainWindowRunAdapter runWindow(*this);
-    ProductionRunServices services(runState_);
+    ProductionRunServices services;
     OnConvertButtonClick(runWindow, services, runState_, CarriedConvertFaces());
   });
   connect(按钮_目录, &QAbstractButton::clicked, this, [this] { OnChooseOutputDirClick(*this); });

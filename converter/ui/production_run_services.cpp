@@ -26,8 +26,8 @@ InputFacts ProductionRunServices::ProbeInput(const std::string& path) {
 
 bool ProductionRunServices::RunEncoder(const std::string& encoderPath,
                                        const std::string& commandLine, ProgressDisplay& display,
-                                       const InputFacts& input) {
-  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_, input);
+                                       const RunState& state, const InputFacts& input) {
+  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state, input);
 }
 
 OutputFacts ProductionRunServices::ProbeOutput(const std::string& path) {
