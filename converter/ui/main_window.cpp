@@ -24,12 +24,10 @@
 #include "ui/colorref.h"
 #include "ui/fonts.h"
 #include "ui/format_chooser.h"
-#include "ui/main_window_run_adapter.h"
 #include "ui/output_folder.h"
 #include "ui/palette.h"
 #include "ui/queue_handlers.h"
 #include "ui/run_handlers.h"
-#include "ui/production_run_services.h"
 #include "ui/title_buttons.h"
 #include "ui/window_drag.h"
 
@@ -151,7 +149,8 @@ QLabel* MakePictureBox(QWidget* parent, const char* name, int x, int y, int widt
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(RunServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), runWindow_(*this) {
   EnableVisualStyle();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
   setWindowTitle(QString());
@@ -372,9 +371,7 @@ void MainWindow::BindEvents() {
   // The whole run happens inside this click; a stop or a nested start
   // arrives as another click while the encoder is being waited for.
   connect(按钮_转换, &QAbstractButton::clicked, this, [this] {
-    MainWindowRunAdapter runWindow(*this);
-    ProductionRunServices services;
-    OnConvertButtonClick(runWindow, services, runState_, CarriedConvertFaces());
+    OnConvertButtonClick(runWindow_, services_, runState_, CarriedConvertFaces());
   });
   connect(按钮_目录, &QAbstractButton::clicked, this, [this] { OnChooseOutputDirClick(*this); });
   connect(按钮_打开目录, &QAbstractButton::clicked, this, [this] { OnOpenOutputDirClick(*this); });

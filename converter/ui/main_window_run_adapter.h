@@ -14,8 +14,8 @@ namespace corvanta {
 class MainWindow;
 
 // Lets a conversion run and the Convert button read and write the main
-// window's controls. Holds no state of its own, so a run nested inside
-// another may use an adapter of its own on the same window.
+// window's controls. Holds no state of its own, so the runs nested inside
+// one another share the window's one adapter.
 class MainWindowRunAdapter : public RunWindow {
  public:
   explicit MainWindowRunAdapter(MainWindow& window) : window_(window) {}

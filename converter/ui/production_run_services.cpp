@@ -1,5 +1,7 @@
 #include "ui/production_run_services.h"
 
+#include <QApplication>
+
 #include "carried_encoder/carried_encoder.h"
 #include "engine/encoder_run.h"
 #include "engine/probe_file.h"
@@ -42,6 +44,6 @@ void ProductionRunServices::DeleteFile(const std::string& path) { RemoveFile(pat
 
 void ProductionRunServices::RequestPowerOff() { ::corvanta::RequestPowerOff(); }
 
-void ProductionRunServices::ShowDoneWindow() { ::corvanta::ShowDoneWindow(); }
+void ProductionRunServices::ShowDoneWindow() { ::corvanta::ShowDoneWindow(QApplication::beep); }
 
 }  // namespace corvanta

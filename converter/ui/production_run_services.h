@@ -9,7 +9,8 @@ namespace corvanta {
 
 // The real effects of a run: the program folder, the carried encoder, the
 // tick clock, the encoder process, the utility library's size texts, file
-// removal, the power-off request and the done window.
+// removal, the power-off request and the done window with its beep. The
+// program makes one at its start and hands it to the main window.
 class ProductionRunServices : public RunServices {
  public:
   std::string ProgramFolder() override;
