@@ -31,7 +31,9 @@ std::string FileNameOf(const std::string& path) { return path.substr(path.rfind(
 class BenchmarkRunServices : public ProductionRunServices {
  public:
   void RequestPowerOff() override {}
-  void ShowDoneWindow() override { ::corvanta::ShowDoneWindow([] {}); }
+  void ShowDoneWindow() override {
+    ::corvanta::ShowDoneWindow([] {});
+  }
 };
 
 // `settings` receives the run state the window's run leaves behind.

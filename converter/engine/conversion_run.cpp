@@ -117,8 +117,8 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
   // Looked at before the encoder starts: an input that is cut short while it
   // converts must not shorten the length its output is held to.
   const InputFacts input = services.ProbeInput(inputPath);
-  const bool finished = services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine,
-                                            window, state, input);
+  const bool finished =
+      services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window, state, input);
   if (state.RunsStarted != run.number) {
     EndRowUnderNewerRun(window, services, state, run, row, outputPath);
     return RowEnd::LeftToNewerRun;

@@ -11,7 +11,9 @@ namespace corvanta::testing {
 class QuietRunServices : public ProductionRunServices {
  public:
   void RequestPowerOff() override { ++powerOffRequests; }
-  void ShowDoneWindow() override { ::corvanta::ShowDoneWindow([] {}); }
+  void ShowDoneWindow() override {
+    ::corvanta::ShowDoneWindow([] {});
+  }
 
   int powerOffRequests = 0;
 };
