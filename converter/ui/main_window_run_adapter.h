@@ -4,10 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/elapsed_time.h"
 #include "engine/run_window.h"
-
-class QLabel;
 
 namespace corvanta {
 
@@ -48,17 +45,6 @@ class MainWindowRunAdapter : public RunWindow {
 
  private:
   MainWindow& window_;
-};
-
-// The elapsed-time label as the tick handler sees it.
-class LabelElapsedLabel : public ElapsedLabel {
- public:
-  explicit LabelElapsedLabel(QLabel& label) : label_(label) {}
-  std::string Text() const override;
-  void SetText(const std::string& text) override;
-
- private:
-  QLabel& label_;
 };
 
 }  // namespace corvanta
