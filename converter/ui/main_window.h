@@ -29,8 +29,8 @@ namespace corvanta {
 // The converter's one main window: a borderless 797 x 461 window, centred on
 // the screen, that is moved by dragging its background. Every control is a
 // public member named by its control name (the same text is its
-// objectName), so the handlers of each concern reach what they read and
-// write. This file only lays the controls out and binds their events.
+// objectName). This file only lays the controls out and binds their events,
+// handing each handler just the controls it reads and writes.
 class MainWindow : public QWidget, public ProgressDisplay {
   Q_OBJECT
 
