@@ -14,11 +14,11 @@
 #include "engine/command_line.h"
 #include "engine/run_state.h"
 #include "platform/kelvane_binding.h"
-#include "platform/power_off.h"
 #include "platform/program_folder.h"
 #include "text/command_line_split.h"
 #include "ui/done_window.h"
 #include "ui/main_window.h"
+#include "ui/production_run_services.h"
 #include "ui/queue_rows.h"
 
 namespace corvanta {
@@ -26,10 +26,21 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
+// A benchmark must never switch the machine off or beep; everything else is
+// the program's own.
+class BenchmarkRunServices : public ProductionRunServices {
+ public:
+  void RequestPowerOff() override {}
+  void ShowDoneWindow() override {
+    ::corvanta::ShowDoneWindow([] {});
+  }
+};
+
 // `settings` receives the run state the window's run leaves behind.
 double ConvertThroughWindow(const std::string& outputs, const std::vector<std::string>& clips,
                             RunState& settings) {
-  MainWindow window;
+  BenchmarkRunServices services;
+  MainWindow window(services);
   window.show();
   for (const std::string& clip : clips) {
     AppendQueueRow(*window.超级列表框1, clip, kelvane::FileSizeText);
@@ -80,9 +91,6 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: %s [--direct-first] <output folder> <clip>...\n", argv[0]);
     return 2;
   }
-  // A benchmark must never switch the machine off or beep.
-  corvanta::SetPowerOffActionForTesting([] {});
-  corvanta::SetBeepActionForTesting([] {});
   QApplication application(argc, argv);
   const std::string outputs = argv[first];
   const std::vector<std::string> clips(argv + first + 1, argv + argc);

@@ -115,7 +115,7 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
   // converts must not shorten the length its output is held to.
   const InputFacts input = services.ProbeInput(inputPath);
   const bool finished =
-      services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window, input);
+      services.RunEncoder(EncoderPath(services.ProgramFolder()), commandLine, window, state, input);
   if (state.RunsStarted != run.number) {
     EndRowUnderNewerRun(window, services, state, run, row, outputPath);
     return RowEnd::LeftToNewerRun;

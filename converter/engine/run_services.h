@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/progress_display.h"
+#include "engine/run_state.h"
 #include "probes/encoder_output.h"
 #include "probes/input_facts.h"
 
@@ -23,11 +24,13 @@ class RunServices {
   // What the container of the input file at `path` tells; nothing for a
   // file that cannot be read.
   virtual InputFacts ProbeInput(const std::string& path) = 0;
-  // Returns when the encoder has ended or a stop has been taken; handlers of
-  // the window (a stop, a nested start, Add, ...) run inside this call. True
-  // only when the encoder ran to its own end with exit status 0.
+  // Returns when the encoder has ended or a stop requested in `state` has
+  // been taken; handlers of the window (a stop, a nested start, Add, ...) run
+  // inside this call. True only when the encoder ran to its own end with exit
+  // status 0.
   virtual bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                          ProgressDisplay& display, const InputFacts& input) = 0;
+                          ProgressDisplay& display, const RunState& state,
+                          const InputFacts& input) = 0;
   // What the encoder's output file at `path` holds.
   virtual OutputFacts ProbeOutput(const std::string& path) = 0;
   // The utility library's size text of a file; "0 字节" for a missing or

@@ -1,6 +1,5 @@
 #include "ui/done_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -8,8 +7,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
-
-#include <utility>
 
 #include "ui/colorref.h"
 #include "ui/palette.h"
@@ -31,19 +28,6 @@ constexpr std::uint32_t kRed = ColorRef(255, 0, 0);
 QPointer<DoneWindow>& CurrentWindow() {
   static QPointer<DoneWindow> window;
   return window;
-}
-
-std::function<void()>& BeepAction() {
-  static std::function<void()> action;
-  return action;
-}
-
-void Beep() {
-  if (BeepAction()) {
-    BeepAction()();
-    return;
-  }
-  QApplication::beep();
 }
 
 void Colour(QWidget* widget, std::uint32_t text, std::uint32_t background) {
@@ -76,7 +60,7 @@ QFont BrushScriptFont() {
 
 }  // namespace
 
-DoneWindow::DoneWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+DoneWindow::DoneWindow(const Beep& beep) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("DoneWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString());
@@ -104,12 +88,12 @@ DoneWindow::DoneWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
   connect(时钟1, &QTimer::timeout, this, &DoneWindow::OnDoneTimerTick);
   时钟1->start(kLifetimeMs);
 
-  OnDoneWindowCreated();
+  OnDoneWindowCreated(beep);
 }
 
-void DoneWindow::OnDoneWindowCreated() {
+void DoneWindow::OnDoneWindowCreated(const Beep& beep) {
   PlaceDoneWindowBottomRight();
-  Beep();
+  beep();
 }
 
 void DoneWindow::PlaceDoneWindowBottomRight() {
@@ -141,7 +125,7 @@ void DoneWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void ShowDoneWindow() {
+void ShowDoneWindow(const Beep& beep) {
   QPointer<DoneWindow>& current = CurrentWindow();
   if (current && !current->DestructionPending()) {
     if (current->isMinimized()) {
@@ -153,12 +137,10 @@ void ShowDoneWindow() {
     return;
   }
   delete current.data();
-  current = new DoneWindow();
+  current = new DoneWindow(beep);
   current->show();
 }
 
 DoneWindow* CurrentDoneWindow() { return CurrentWindow().data(); }
-
-void SetBeepActionForTesting(std::function<void()> action) { BeepAction() = std::move(action); }
 
 }  // namespace corvanta

@@ -10,14 +10,17 @@ class QTimer;
 
 namespace corvanta {
 
+// What a done window sounds when it is created.
+using Beep = std::function<void()>;
+
 // The small notice that ends every run: "转换完成" near the bottom-right corner
-// of the screen. It beeps when it is created and asks to be destroyed at the
-// first tick of its timer, three seconds later. Top-level, never modal.
+// of the screen. It sounds `beep` when it is created and asks to be destroyed
+// at the first tick of its timer, three seconds later. Top-level, never modal.
 class DoneWindow : public QWidget {
   Q_OBJECT
 
  public:
-  DoneWindow();
+  explicit DoneWindow(const Beep& beep);
 
   // Destruction has been requested (by the timer, Esc or a close) and will be
   // carried out when the event loop next runs.
@@ -32,7 +35,7 @@ class DoneWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void OnDoneWindowCreated();
+  void OnDoneWindowCreated(const Beep& beep);
   void PlaceDoneWindowBottomRight();
   void OnDoneTimerTick();
 
@@ -41,14 +44,11 @@ class DoneWindow : public QWidget {
 
 // Opens the done window: an open one is restored or activated (no second
 // window, no second beep, its timer left running); one whose destruction is
-// pending is destroyed at once and replaced by a new one.
-void ShowDoneWindow();
+// pending is destroyed at once and replaced by a new one, which sounds
+// `beep`.
+void ShowDoneWindow(const Beep& beep);
 
 // The done window that exists now, destruction pending or not; null if none.
 DoneWindow* CurrentDoneWindow();
-
-// Replaces the beep sounded when a done window is created; an empty function
-// restores the real beep. For tests.
-void SetBeepActionForTesting(std::function<void()> action);
 
 }  // namespace corvanta

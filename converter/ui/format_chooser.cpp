@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "ui/main_window.h"
+#include "ui/controls/edit_box.h"
+#include "ui/controls/format_list_view.h"
 
 namespace corvanta {
 
@@ -15,16 +16,15 @@ constexpr int kScrollBarAllowance = 18;
 
 }  // namespace
 
-void SetUpFormatChooser(MainWindow& window, RunState& state) {
-  window.组合框_格式->setTextMargins(kFieldLeftMargin, 0, kFieldRightMargin, 0);
-  state.FormatListColumnWidth = window.高级组合框->columnWidth();
-  state.FormatListRowHeight = window.高级组合框->itemPosition(1).y();
-  SizeFormatList(window, state);
-  window.组合框_格式->setText(QStringLiteral("MP4"));
+void SetUpFormatChooser(EditBox& field, FormatListView& list, RunState& state) {
+  field.setTextMargins(kFieldLeftMargin, 0, kFieldRightMargin, 0);
+  state.FormatListColumnWidth = list.columnWidth();
+  state.FormatListRowHeight = list.itemPosition(1).y();
+  SizeFormatList(list, state);
+  field.setText(QStringLiteral("MP4"));
 }
 
-void SizeFormatList(MainWindow& window, const RunState& state) {
-  FormatListView& list = *window.高级组合框;
+void SizeFormatList(FormatListView& list, const RunState& state) {
   const int count = list.count();
   if (count <= kMostRowsWithoutScrolling) {
     const double height = static_cast<double>(count) * state.FormatListRowHeight;
@@ -35,8 +35,7 @@ void SizeFormatList(MainWindow& window, const RunState& state) {
   }
 }
 
-void OnFormatDropButtonClick(MainWindow& window) {
-  FormatListView& list = *window.高级组合框;
+void OnFormatDropButtonClick(FormatListView& list) {
   if (list.isHidden()) {
     list.show();
     list.raise();
@@ -45,16 +44,14 @@ void OnFormatDropButtonClick(MainWindow& window) {
   }
 }
 
-void OnFormatListItemChosen(MainWindow& window) {
-  FormatListView& list = *window.高级组合框;
+void OnFormatListItemChosen(FormatListView& list, EditBox& field) {
   const QString text = list.itemText(list.selectedRow());
-  EditBox& field = *window.组合框_格式;
   field.setText(text);
   field.setFocus(Qt::OtherFocusReason);
   field.setSelection(0, static_cast<int>(text.size()));
   list.hide();
 }
 
-void HideFormatList(MainWindow& window) { window.高级组合框->hide(); }
+void HideFormatList(FormatListView& list) { list.hide(); }
 
 }  // namespace corvanta

@@ -24,12 +24,10 @@
 #include "ui/colorref.h"
 #include "ui/fonts.h"
 #include "ui/format_chooser.h"
-#include "ui/main_window_run_adapter.h"
 #include "ui/output_folder.h"
 #include "ui/palette.h"
 #include "ui/queue_handlers.h"
 #include "ui/run_handlers.h"
-#include "ui/run_services.h"
 #include "ui/title_buttons.h"
 #include "ui/window_drag.h"
 
@@ -152,7 +150,8 @@ QLabel* MakePictureBox(QWidget* parent, const char* name, int x, int y, int widt
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(RunServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), runWindow_(*this) {
   EnableVisualStyle();
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
   setWindowTitle(QString());
@@ -366,29 +365,34 @@ void MainWindow::BindEvents() {
 
   connect(按钮_转换4, &QAbstractButton::clicked, this, [this] { OnMinimizeButtonClick(*this); });
   connect(按钮_转换3, &QAbstractButton::clicked, this, [] { OnCloseButtonClick(); });
-  connect(按钮_添加, &QAbstractButton::clicked, this, [this] { OnAddButtonClick(*this); });
+  connect(按钮_添加, &QAbstractButton::clicked, this, [this] {
+    OnAddButtonClick({*this, *超级列表框1, *按钮_删除, *按钮_清空, *按钮_转换});
+  });
   connect(按钮_删除, &QAbstractButton::clicked, this,
-          [this] { OnDeleteButtonClick(*this, runState_); });
+          [this] { OnDeleteButtonClick(*超级列表框1, runState_); });
   connect(按钮_清空, &QAbstractButton::clicked, this,
-          [this] { OnClearButtonClick(*this, runState_); });
+          [this] { OnClearButtonClick(*超级列表框1, runState_); });
   // The whole run happens inside this click; a stop or a nested start
   // arrives as another click while the encoder is being waited for.
   connect(按钮_转换, &QAbstractButton::clicked, this, [this] {
-    MainWindowRunAdapter runWindow(*this);
-    ProductionRunServices services(runState_);
-    OnConvertButtonClick(runWindow, services, runState_, CarriedConvertFaces());
+    OnConvertButtonClick(runWindow_, services_, runState_, CarriedConvertFaces());
   });
-  connect(按钮_目录, &QAbstractButton::clicked, this, [this] { OnChooseOutputDirClick(*this); });
-  connect(按钮_打开目录, &QAbstractButton::clicked, this, [this] { OnOpenOutputDirClick(*this); });
+  connect(按钮_目录, &QAbstractButton::clicked, this,
+          [this] { OnChooseOutputDirClick(*编辑框_目录); });
+  connect(按钮_打开目录, &QAbstractButton::clicked, this,
+          [this] { OnOpenOutputDirClick(*编辑框_目录); });
   connect(按钮5, &QAbstractButton::clicked, this, [this] { OnHelpButtonClick(*this); });
-  connect(按钮1, &QAbstractButton::clicked, this, [this] { OnFormatDropButtonClick(*this); });
-  connect(高级组合框, &FormatListView::itemChosen, this, [this] { OnFormatListItemChosen(*this); });
+  connect(按钮1, &QAbstractButton::clicked, this, [this] { OnFormatDropButtonClick(*高级组合框); });
+  connect(高级组合框, &FormatListView::itemChosen, this,
+          [this] { OnFormatListItemChosen(*高级组合框, *组合框_格式); });
   for (ShapeBox* frame : {外形框3, 外形框1}) {
-    connect(frame, &ShapeBox::leftButtonPressed, this, [this] { HideFormatList(*this); });
-    connect(frame, &ShapeBox::doubleClicked, this, [this] { HideFormatList(*this); });
+    connect(frame, &ShapeBox::leftButtonPressed, this, [this] { HideFormatList(*高级组合框); });
+    connect(frame, &ShapeBox::doubleClicked, this, [this] { HideFormatList(*高级组合框); });
   }
-  connect(组合框_格式, &EditBox::leftButtonPressed, this, [this] { HideFormatList(*this); });
-  connect(时钟1, &TimerControl::ticked, this, [this] { OnElapsedTimerTick(*this, runState_); });
+  connect(组合框_格式, &EditBox::leftButtonPressed, this, [this] { HideFormatList(*高级组合框); });
+  // The run's clock, so that the shown time counts from the run's own start.
+  connect(时钟1, &TimerControl::ticked, this,
+          [this] { OnElapsedTimerTick(services_.TickCount(), *透明标签16, runState_); });
 }
 
 void MainWindow::CentreOnScreen() {
@@ -399,7 +403,7 @@ void MainWindow::CentreOnScreen() {
 }
 
 void MainWindow::OnMainWindowCreated() {
-  SetUpFormatChooser(*this, runState_);
+  SetUpFormatChooser(*组合框_格式, *高级组合框, runState_);
 
   setAutoFillBackground(true);
   QPalette colours = palette();
@@ -433,7 +437,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
   // let through.
   const bool onBackground = childAt(event->position().toPoint()) == nullptr;
   if (onBackground && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)) {
-    HideFormatList(*this);
+    HideFormatList(*高级组合框);
   }
   QWidget::mousePressEvent(event);
 }
@@ -441,7 +445,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
   const bool onBackground = childAt(event->position().toPoint()) == nullptr;
   if (onBackground && event->button() == Qt::LeftButton) {
-    HideFormatList(*this);
+    HideFormatList(*高级组合框);
     return;
   }
   QWidget::mouseDoubleClickEvent(event);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "engine/progress_display.h"
+#include "engine/run_services.h"
 #include "engine/run_state.h"
 #include "ui/controls/common_dialog.h"
 #include "ui/controls/edit_box.h"
@@ -16,6 +17,7 @@
 #include "ui/controls/shape_box.h"
 #include "ui/controls/timer_control.h"
 #include "ui/controls/transparent_label.h"
+#include "ui/main_window_run_adapter.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,13 +29,15 @@ namespace corvanta {
 // The converter's one main window: a borderless 797 x 461 window, centred on
 // the screen, that is moved by dragging its background. Every control is a
 // public member named by its control name (the same text is its
-// objectName), so the handlers of each concern reach what they read and
-// write. This file only lays the controls out and binds their events.
+// objectName). This file only lays the controls out and binds their events,
+// handing each handler just the controls it reads and writes.
 class MainWindow : public QWidget, public ProgressDisplay {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // Every run started in this window has its effects outside the window
+  // through `services`, which must outlive the window.
+  explicit MainWindow(RunServices& services, QWidget* parent = nullptr);
 
   // ProgressDisplay: the encoder loop's writes on the progress bar and the
   // percentage label.
@@ -140,7 +144,9 @@ class MainWindow : public QWidget, public ProgressDisplay {
   void CentreOnScreen();
   void OnMainWindowCreated();
 
+  RunServices& services_;
   RunState runState_;
+  MainWindowRunAdapter runWindow_;
 };
 
 }  // namespace corvanta

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 
 #include "ui/byte_array.h"
 #include "ui/main_window.h"
@@ -102,11 +101,5 @@ void MainWindowRunAdapter::SetBarWidth(int width) { window_.SetBarWidth(width); 
 void MainWindowRunAdapter::SetBarColor(std::uint32_t colorref) { window_.SetBarColor(colorref); }
 
 void MainWindowRunAdapter::SetPercentText(const std::string& text) { window_.SetPercentText(text); }
-
-std::string LabelElapsedLabel::Text() const { return label_.text().toStdString(); }
-
-void LabelElapsedLabel::SetText(const std::string& text) {
-  label_.setText(QString::fromStdString(text));
-}
 
 }  // namespace corvanta

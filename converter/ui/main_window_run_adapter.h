@@ -4,18 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/elapsed_time.h"
 #include "engine/run_window.h"
-
-class QLabel;
 
 namespace corvanta {
 
 class MainWindow;
 
 // Lets a conversion run and the Convert button read and write the main
-// window's controls. Holds no state of its own, so a run nested inside
-// another may use an adapter of its own on the same window.
+// window's controls. Holds no state of its own, so the runs nested inside
+// one another share the window's one adapter.
 class MainWindowRunAdapter : public RunWindow {
  public:
   explicit MainWindowRunAdapter(MainWindow& window) : window_(window) {}
@@ -48,17 +45,6 @@ class MainWindowRunAdapter : public RunWindow {
 
  private:
   MainWindow& window_;
-};
-
-// The elapsed-time label as the tick handler sees it.
-class LabelElapsedLabel : public ElapsedLabel {
- public:
-  explicit LabelElapsedLabel(QLabel& label) : label_(label) {}
-  std::string Text() const override;
-  void SetText(const std::string& text) override;
-
- private:
-  QLabel& label_;
 };
 
 }  // namespace corvanta

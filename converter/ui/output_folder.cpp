@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <QUrl>
 
+#include "ui/controls/edit_box.h"
 #include "ui/folder_text.h"
-#include "ui/main_window.h"
 
 namespace corvanta {
 namespace {
@@ -38,7 +38,7 @@ class OutputFolderDialog : public QFileDialog {
 
 }  // namespace
 
-void OnChooseOutputDirClick(MainWindow& window) {
+void OnChooseOutputDirClick(EditBox& folderField) {
   // The dialog blocks every window of the program while it is open; the
   // window that was active gets the focus back afterwards.
   const QPointer<QWidget> active = QApplication::activeWindow();
@@ -52,12 +52,12 @@ void OnChooseOutputDirClick(MainWindow& window) {
   }
   if (active) active->activateWindow();
   if (const auto text = OutputFolderFieldText(chosen)) {
-    window.编辑框_目录->setText(QFile::decodeName(QByteArray::fromStdString(*text)));
+    folderField.setText(QFile::decodeName(QByteArray::fromStdString(*text)));
   }
 }
 
-void OnOpenOutputDirClick(MainWindow& window) {
-  const QString folder = window.编辑框_目录->text();
+void OnOpenOutputDirClick(const EditBox& folderField) {
+  const QString folder = folderField.text();
   if (folder.isEmpty()) return;
   QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

@@ -19,6 +19,7 @@
 #include "platform/program_folder.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
+#include "ui/production_run_services.h"
 
 namespace corvanta {
 namespace {
@@ -61,7 +62,8 @@ std::unique_ptr<MainWindow> MakeStartWindow(
 
 // Relative file names (the encoder, the utility library) refer to the
 // program's own folder. The exit routine releases the setting texts however
-// the program ends, by its close button or after its last window closed.
+// the program ends, by its close button or after its last window closed. The
+// run services are made once, here, and the main window's runs share them.
 int ProgramEntry(int argc, char* argv[]) {
   if (argc > 0) argv[0] = emptyProgramName;
   QApplication application(argc, argv);
@@ -71,8 +73,9 @@ int ProgramEntry(int argc, char* argv[]) {
   QDir::setCurrent(QString::fromStdString(ProgramFolder()));
   std::atexit(FreeGlobalTexts);
 
+  ProductionRunServices services;
   const std::unique_ptr<MainWindow> window =
-      MakeStartWindow([] { return std::make_unique<MainWindow>(); });
+      MakeStartWindow([&services] { return std::make_unique<MainWindow>(services); });
   runStateAtExit = &window->runState();
   window->show();
   QApplication::setQuitOnLastWindowClosed(true);

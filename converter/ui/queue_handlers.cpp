@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include <QAbstractButton>
+#include <QWidget>
+
 #include "platform/kelvane_binding.h"
 #include "text/messages.h"
-#include "ui/main_window.h"
+#include "ui/controls/queue_list_view.h"
 #include "ui/message_box.h"
 #include "ui/queue_rows.h"
 
@@ -35,21 +38,20 @@ bool RunInProgress(const RunState& state) {
 
 }  // namespace
 
-void OnAddButtonClick(MainWindow& window) {
-  const auto owner = static_cast<std::uint32_t>(window.winId());
+void OnAddButtonClick(const AddButtonView& view) {
+  const auto owner = static_cast<std::uint32_t>(view.window.winId());
   const std::string pathList = kelvane::OpenFiles(owner, kAddDialogTitle, kMediaFileFilter,
                                                   kNoInitialFolder, kRestoreCurrentDir);
-  AppendQueueRows(*window.超级列表框1, pathList, kelvane::FileSizeText);
+  AppendQueueRows(view.list, pathList, kelvane::FileSizeText);
 
-  if (window.超级列表框1->rowCount() > 0) {
-    window.按钮_删除->setEnabled(true);
-    window.按钮_清空->setEnabled(true);
-    window.按钮_转换->setEnabled(true);
+  if (view.list.rowCount() > 0) {
+    view.deleteButton.setEnabled(true);
+    view.clearButton.setEnabled(true);
+    view.convertButton.setEnabled(true);
   }
 }
 
-void OnDeleteButtonClick(MainWindow& window, const RunState& state) {
-  QueueListView& list = *window.超级列表框1;
+void OnDeleteButtonClick(QueueListView& list, const RunState& state) {
   // Without a selection there is nothing to refuse either.
   if (list.selectedRow() == -1) return;
   if (RunInProgress(state)) {
@@ -60,12 +62,12 @@ void OnDeleteButtonClick(MainWindow& window, const RunState& state) {
   RenumberQueueRows(list);
 }
 
-void OnClearButtonClick(MainWindow& window, const RunState& state) {
+void OnClearButtonClick(QueueListView& list, const RunState& state) {
   if (RunInProgress(state)) {
     ShowQuestionBox(ClearRefusal());
     return;
   }
-  window.超级列表框1->deleteAllRows();
+  list.deleteAllRows();
 }
 
 }  // namespace corvanta

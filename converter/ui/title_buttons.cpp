@@ -2,9 +2,10 @@
 
 #include <cstdlib>
 
+#include <QWidget>
+
 #include "platform/output_handover.h"
 #include "text/messages.h"
-#include "ui/main_window.h"
 #include "ui/message_box.h"
 
 namespace corvanta {
@@ -15,8 +16,8 @@ void OnCloseButtonClick() {
   std::exit(0);
 }
 
-void OnMinimizeButtonClick(MainWindow& window) { window.showMinimized(); }
+void OnMinimizeButtonClick(QWidget& window) { window.showMinimized(); }
 
-void OnHelpButtonClick(MainWindow& window) { ShowQuestionBox(WelcomeMessage(), &window); }
+void OnHelpButtonClick(QWidget& window) { ShowQuestionBox(WelcomeMessage(), &window); }
 
 }  // namespace corvanta

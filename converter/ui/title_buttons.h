@@ -1,16 +1,16 @@
 #pragma once
 
-namespace corvanta {
+class QWidget;
 
-class MainWindow;
+namespace corvanta {
 
 // The three buttons of the home-made title bar.
 
 // Ends the program at once with exit code 0; the exit routines run first. An
 // encoder that is running goes on by itself.
 [[noreturn]] void OnCloseButtonClick();
-void OnMinimizeButtonClick(MainWindow& window);
-// The welcome box, owned by the main window.
-void OnHelpButtonClick(MainWindow& window);
+void OnMinimizeButtonClick(QWidget& window);
+// The welcome box, owned by `window`.
+void OnHelpButtonClick(QWidget& window);
 
 }  // namespace corvanta

@@ -13,6 +13,7 @@
 
 #include "common/event_loop.h"
 #include "common/processes.h"
+#include "common/quiet_run_services.h"
 #include "common/temporary_folder.h"
 #include "endtoend_support.h"
 #include "platform/kelvane_binding.h"
@@ -28,12 +29,12 @@ constexpr int kRunEndedBeforeClose = 3;
 // The converter in a child process: queue one long clip, start the run and
 // press the close button once the encoder reports progress.
 [[noreturn]] void RunConverterAndCloseIt(const std::string& clip, const std::string& outputs) {
-  InstallRecorders();
   int argc = 1;
   char name[] = "converter";
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
-  MainWindow window;
+  testing::QuietRunServices services;
+  MainWindow window(services);
   window.show();
   AppendQueueRow(*window.超级列表框1, clip, kelvane::FileSizeText);
   window.编辑框_目录->setText(QString::fromStdString(outputs + "/"));

@@ -8,13 +8,8 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/power_off.h"
-#include "ui/done_window.h"
-
 namespace corvanta::endtoend {
 namespace {
-
-int powerOffRequests = 0;
 
 void RunFfmpeg(const QStringList& arguments) {
   QProcess ffmpeg;
@@ -34,14 +29,6 @@ void MakeClip(const std::string& path, int seconds, const char* size, const char
 }
 
 }  // namespace
-
-void InstallRecorders() {
-  SetPowerOffActionForTesting([] { ++powerOffRequests; });
-  SetBeepActionForTesting([] {});
-}
-
-int PowerOffRequests() { return powerOffRequests; }
-void ResetPowerOffRequests() { powerOffRequests = 0; }
 
 std::string ProgramFolderPath() { return QCoreApplication::applicationDirPath().toStdString(); }
 

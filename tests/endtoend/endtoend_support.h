@@ -5,21 +5,11 @@
 #include "common/event_loop.h"
 #include "common/files.h"
 
-namespace corvanta {
-class MainWindow;
-}
-
 namespace corvanta::endtoend {
 
 using testing::FileNamesIn;
 using testing::ReadWholeFile;
 using testing::WhenThen;
-
-// Installed by the test program's main before anything else runs: power-off
-// requests are counted instead of sent, and the done window stays silent.
-void InstallRecorders();
-int PowerOffRequests();
-void ResetPowerOffRequests();
 
 // The folder that holds the test program, kelvane.dll and quorbel.exe.
 std::string ProgramFolderPath();

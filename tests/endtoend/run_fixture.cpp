@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "assets/assets.h"
+#include "common/application.h"
 #include "endtoend_support.h"
 #include "platform/kelvane_binding.h"
 #include "ui/done_window.h"
@@ -20,14 +21,14 @@ QByteArray PictureOf(assets::Bytes bytes) {
 }  // namespace
 
 void EndToEndTest::SetUp() {
+  testing::EnsureApplication();
   ASSERT_TRUE(inputFolder_.isValid());
   ASSERT_TRUE(outputFolder_.isValid());
   inputs_ = inputFolder_.path().toStdString();
   outputs_ = outputFolder_.path().toStdString();
-  ResetPowerOffRequests();
   // Each test judges the done window of its own run.
   delete CurrentDoneWindow();
-  window_ = std::make_unique<MainWindow>();
+  window_ = std::make_unique<MainWindow>(services_);
   window_->show();
 }
 

@@ -6,12 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "common/quiet_run_services.h"
 #include "ui/main_window.h"
 
 namespace corvanta::endtoend {
 
 // A fresh main window with an input folder of clips and an output folder,
-// driven the way a user drives it: rows queued, the folder field set, the
+// the program's own run services but quiet ones, driven the way a user
+// drives it: rows queued, the folder field set, the
 // Convert button clicked.
 class EndToEndTest : public ::testing::Test {
  protected:
@@ -44,7 +46,10 @@ class EndToEndTest : public ::testing::Test {
   RunState& state() const { return window_->runState(); }
   // The window is back at rest after a run.
   void ExpectIdleLook() const;
+  // Counted instead of sent, since the test's window has quiet services.
+  int PowerOffRequests() const { return services_.powerOffRequests; }
 
+  testing::QuietRunServices services_;
   std::unique_ptr<MainWindow> window_;
   QTemporaryDir inputFolder_;
   QTemporaryDir outputFolder_;

@@ -43,7 +43,7 @@ class NestedRunTest : public testing::EncoderRunTest {
   EventLog log;
   fakes::TestFaces faces;
   fakes::FakeRunWindow window{log, faces};
-  testing::StandInServices services{log, folder_.path(), state_};
+  testing::StandInServices services{log, folder_.path()};
 };
 
 // A double click on Convert during a run: a stop, then at once a start,

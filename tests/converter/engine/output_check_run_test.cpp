@@ -55,7 +55,7 @@ class OutputCheckRunTest : public testing::EncoderRunTest {
   fakes::EventLog log;
   fakes::TestFaces faces;
   fakes::FakeRunWindow window{log, faces};
-  ProbingStandInServices services{log, folder_.path(), state_};
+  ProbingStandInServices services{log, folder_.path()};
 };
 
 TEST_F(OutputCheckRunTest, ARowIsDoneOnlyWhenItsOutputLastsAsLongAsItsInput) {

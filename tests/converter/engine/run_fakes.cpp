@@ -102,7 +102,7 @@ OutputFacts FakeRunServices::ProbeOutput(const std::string& path) {
 }
 
 bool FakeRunServices::RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                                 ProgressDisplay& display, const InputFacts&) {
+                                 ProgressDisplay& display, const RunState&, const InputFacts&) {
   log_.push_back("encoder " + commandLine);
   if (encoderPath != "/prog/quorbel.exe") log_.push_back("wrong encoder path " + encoderPath);
   display.SetBarLeft(56);

@@ -85,7 +85,8 @@ class FakeRunServices : public RunServices {
   std::int32_t TickCount() override { return tickCount; }
   InputFacts ProbeInput(const std::string& path) override;
   bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                  ProgressDisplay& display, const InputFacts& input) override;
+                  ProgressDisplay& display, const RunState& state,
+                  const InputFacts& input) override;
   OutputFacts ProbeOutput(const std::string& path) override;
   std::string FileSizeText(const std::string& path) override;
   void DeleteFile(const std::string& path) override;

@@ -13,13 +13,14 @@ namespace corvanta::testing {
 // real output files; everything else as the recording fakes have it.
 class StandInServices : public fakes::FakeRunServices {
  public:
-  StandInServices(fakes::EventLog& log, std::string programFolder, const RunState& state)
-      : FakeRunServices(log), log_(log), programFolder_(std::move(programFolder)), state_(state) {}
+  StandInServices(fakes::EventLog& log, std::string programFolder)
+      : FakeRunServices(log), log_(log), programFolder_(std::move(programFolder)) {}
 
   std::string ProgramFolder() override { return programFolder_; }
   bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
-                  ProgressDisplay& display, const InputFacts& input) override {
-    return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_, input);
+                  ProgressDisplay& display, const RunState& state,
+                  const InputFacts& input) override {
+    return ::corvanta::RunEncoder(encoderPath, commandLine, display, state, input);
   }
   std::string FileSizeText(const std::string& path) override {
     std::error_code error;
@@ -34,7 +35,6 @@ class StandInServices : public fakes::FakeRunServices {
  private:
   fakes::EventLog& log_;
   std::string programFolder_;
-  const RunState& state_;
 };
 
 }  // namespace corvanta::testing

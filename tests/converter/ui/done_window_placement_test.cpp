@@ -12,7 +12,6 @@ namespace {
 // Run once per configured screen size.
 TEST(DoneWindowPlacementTest, SitsAtTheBottomRightOfTheFullScreen) {
   testing::EnsureApplication();
-  SetBeepActionForTesting([] {});
   const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
   QPoint expected;
   if (screen == QSize(1920, 1080)) {
@@ -23,7 +22,7 @@ TEST(DoneWindowPlacementTest, SitsAtTheBottomRightOfTheFullScreen) {
     FAIL() << "unexpected screen " << screen.width() << " x " << screen.height();
   }
 
-  ShowDoneWindow();
+  ShowDoneWindow([] {});
   DoneWindow* window = CurrentDoneWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->pos(), expected);
@@ -31,7 +30,6 @@ TEST(DoneWindowPlacementTest, SitsAtTheBottomRightOfTheFullScreen) {
   EXPECT_EQ(window->frameGeometry().topLeft(), expected);
   EXPECT_EQ(window->size(), QSize(234, 96));
   DestroyDoneWindow();
-  SetBeepActionForTesting({});
 }
 
 }  // namespace

@@ -19,13 +19,12 @@ namespace {
 class DoneWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::EnsureApplication(); }
-  void SetUp() override {
-    DestroyDoneWindow();
-    SetBeepActionForTesting([this] { ++beeps_; });
-  }
-  void TearDown() override {
-    DestroyDoneWindow();
-    SetBeepActionForTesting({});
+  void SetUp() override { DestroyDoneWindow(); }
+  void TearDown() override { DestroyDoneWindow(); }
+
+  // As a run's end opens it, with a beep that is counted.
+  void Show() {
+    ShowDoneWindow([this] { ++beeps_; });
   }
 
   static int DoneWindowCount() {
@@ -43,7 +42,7 @@ QColor Background(const QWidget* widget) { return widget->palette().color(QPalet
 QColor Foreground(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
 
 TEST_F(DoneWindowTest, LaysOutTheNoticeAsDesigned) {
-  ShowDoneWindow();
+  Show();
   DoneWindow* window = CurrentDoneWindow();
   ASSERT_NE(window, nullptr);
 
@@ -87,7 +86,7 @@ TEST_F(DoneWindowTest, LaysOutTheNoticeAsDesigned) {
 }
 
 TEST_F(DoneWindowTest, ASecondCallActivatesTheOpenWindowWithoutDuplicateOrBeep) {
-  ShowDoneWindow();
+  Show();
   QPointer<DoneWindow> first = CurrentDoneWindow();
   ASSERT_TRUE(first);
   EXPECT_EQ(beeps_, 1);
@@ -96,7 +95,7 @@ TEST_F(DoneWindowTest, ASecondCallActivatesTheOpenWindowWithoutDuplicateOrBeep) 
   ProcessEventsUntil([&] { return first->时钟1->remainingTime() < remainingAtStart; });
   const int remainingBefore = first->时钟1->remainingTime();
 
-  ShowDoneWindow();
+  Show();
   EXPECT_EQ(CurrentDoneWindow(), first.data());
   EXPECT_EQ(DoneWindowCount(), 1);
   EXPECT_EQ(beeps_, 1);
@@ -106,12 +105,12 @@ TEST_F(DoneWindowTest, ASecondCallActivatesTheOpenWindowWithoutDuplicateOrBeep) 
 }
 
 TEST_F(DoneWindowTest, ASecondCallRestoresAMinimisedWindow) {
-  ShowDoneWindow();
+  Show();
   DoneWindow* window = CurrentDoneWindow();
   window->showMinimized();
   ASSERT_TRUE(window->isMinimized());
 
-  ShowDoneWindow();
+  Show();
   EXPECT_EQ(CurrentDoneWindow(), window);
   EXPECT_FALSE(window->isMinimized());
   EXPECT_TRUE(window->isVisible());
@@ -119,7 +118,7 @@ TEST_F(DoneWindowTest, ASecondCallRestoresAMinimisedWindow) {
 }
 
 TEST_F(DoneWindowTest, GoesAwayByItselfAtTheFirstTickEvenAfterBeingDragged) {
-  ShowDoneWindow();
+  Show();
   QPointer<DoneWindow> window = CurrentDoneWindow();
   ASSERT_TRUE(window);
 
@@ -145,7 +144,7 @@ TEST_F(DoneWindowTest, GoesAwayByItselfAtTheFirstTickEvenAfterBeingDragged) {
 }
 
 TEST_F(DoneWindowTest, GoesAwayWhileARunIsWaitingInsideAHandler) {
-  ShowDoneWindow();
+  Show();
   QPointer<DoneWindow> window = CurrentDoneWindow();
   bool goneInsideHandler = false;
   // A run waits for its encoder inside a click handler, processing events.
@@ -164,7 +163,7 @@ TEST_F(DoneWindowTest, GoesAwayWhileARunIsWaitingInsideAHandler) {
 }
 
 TEST_F(DoneWindowTest, APendingDestructionIsCarriedOutAndANewWindowOpens) {
-  ShowDoneWindow();
+  Show();
   QPointer<DoneWindow> old = CurrentDoneWindow();
   old->move(5, 5);
   // The first tick requests the destruction; the event loop has not run yet.
@@ -172,7 +171,7 @@ TEST_F(DoneWindowTest, APendingDestructionIsCarriedOutAndANewWindowOpens) {
   ASSERT_TRUE(old);
   ASSERT_TRUE(old->DestructionPending());
 
-  ShowDoneWindow();
+  Show();
   EXPECT_TRUE(old.isNull());
   DoneWindow* fresh = CurrentDoneWindow();
   ASSERT_NE(fresh, nullptr);
@@ -188,7 +187,7 @@ TEST_F(DoneWindowTest, APendingDestructionIsCarriedOutAndANewWindowOpens) {
 }
 
 TEST_F(DoneWindowTest, EscapeClosesItBeforeItsTimeIsUp) {
-  ShowDoneWindow();
+  Show();
   QPointer<DoneWindow> window = CurrentDoneWindow();
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(window, &escape);
@@ -200,7 +199,7 @@ TEST_F(DoneWindowTest, EscapeClosesItBeforeItsTimeIsUp) {
   EXPECT_TRUE(window.isNull());
 
   // The next run opens a fresh window with its beep.
-  ShowDoneWindow();
+  Show();
   EXPECT_NE(CurrentDoneWindow(), nullptr);
   EXPECT_EQ(beeps_, 2);
 }

@@ -62,7 +62,7 @@ TEST_F(FormatChooser, AShortListIsExactlyAsHighAsItsRows) {
   while (list->count() > 5) delete list->takeItem(list->count() - 1);
   RunState measured = window->runState();
   measured.FormatListRowHeight = 23;
-  SizeFormatList(*window, measured);
+  SizeFormatList(*list, measured);
   EXPECT_EQ(list->height(), 5 * 23);
   EXPECT_EQ(list->width(), 226);
   EXPECT_EQ(list->pos(), QPoint(390, 225));

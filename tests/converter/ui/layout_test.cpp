@@ -12,6 +12,7 @@
 
 #include "assets/assets.h"
 #include "common/application.h"
+#include "common/quiet_run_services.h"
 #include "ui/colorref.h"
 #include "ui/main_window.h"
 
@@ -105,15 +106,17 @@ class Layout : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     testing::EnsureApplication();
-    window = new MainWindow();
+    window = new MainWindow(services);
   }
   static void TearDownTestSuite() {
     delete window;
     window = nullptr;
   }
+  static testing::QuietRunServices services;
   static MainWindow* window;
 };
 
+testing::QuietRunServices Layout::services;
 MainWindow* Layout::window = nullptr;
 
 TEST_F(Layout, EveryControlHasItsNameKindParentPlaceAndText) {

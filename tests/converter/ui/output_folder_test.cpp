@@ -10,6 +10,7 @@
 
 #include "common/application.h"
 #include "common/modal_windows.h"
+#include "common/quiet_run_services.h"
 #include "ui/main_window.h"
 
 namespace corvanta {
@@ -31,7 +32,7 @@ class OutputFolder : public ::testing::Test {
   void SetUp() override {
     testing::EnsureApplication();
     ASSERT_TRUE(folder.isValid());
-    window = std::make_unique<MainWindow>();
+    window = std::make_unique<MainWindow>(services);
     window->show();
   }
 
@@ -55,6 +56,7 @@ class OutputFolder : public ::testing::Test {
   QString Field() const { return window->编辑框_目录->text(); }
 
   QTemporaryDir folder;
+  testing::QuietRunServices services;
   std::unique_ptr<MainWindow> window;
 };
 

@@ -10,6 +10,7 @@
 
 #include "common/application.h"
 #include "common/event_loop.h"
+#include "common/quiet_run_services.h"
 #include "common/temporary_folder.h"
 #include "modal_answerer.h"
 #include "ui/main_window.h"
@@ -24,7 +25,7 @@ class QueueWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureApplication();
-    window = std::make_unique<MainWindow>();
+    window = std::make_unique<MainWindow>(services);
     window->show();
     user = std::make_unique<ModalAnswerer>();
   }
@@ -73,6 +74,7 @@ class QueueWindow : public ::testing::Test {
     return std::to_string(path.size()) + " 字节";
   }
 
+  QuietRunServices services;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<ModalAnswerer> user;
   TemporaryFolder folder;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/application.h"
+#include "common/quiet_run_services.h"
 #include "ui/main_window.h"
 
 namespace corvanta {
@@ -15,12 +16,13 @@ class ShownMainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::EnsureApplication();
-    window = std::make_unique<MainWindow>();
+    window = std::make_unique<MainWindow>(services);
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
 
+  testing::QuietRunServices services;
   std::unique_ptr<MainWindow> window;
 };
 

@@ -15,6 +15,7 @@
 
 #include "common/application.h"
 #include "common/modal_windows.h"
+#include "common/quiet_run_services.h"
 #include "engine/run_state.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
@@ -27,9 +28,10 @@ class TitleButtons : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::EnsureApplication();
-    window = std::make_unique<MainWindow>();
+    window = std::make_unique<MainWindow>(services);
     window->show();
   }
+  testing::QuietRunServices services;
   std::unique_ptr<MainWindow> window;
 };
 

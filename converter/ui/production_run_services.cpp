@@ -1,4 +1,6 @@
-#include "ui/run_services.h"
+#include "ui/production_run_services.h"
+
+#include <QApplication>
 
 #include "carried_encoder/carried_encoder.h"
 #include "engine/encoder_run.h"
@@ -26,8 +28,8 @@ InputFacts ProductionRunServices::ProbeInput(const std::string& path) {
 
 bool ProductionRunServices::RunEncoder(const std::string& encoderPath,
                                        const std::string& commandLine, ProgressDisplay& display,
-                                       const InputFacts& input) {
-  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state_, input);
+                                       const RunState& state, const InputFacts& input) {
+  return ::corvanta::RunEncoder(encoderPath, commandLine, display, state, input);
 }
 
 OutputFacts ProductionRunServices::ProbeOutput(const std::string& path) {
@@ -42,6 +44,6 @@ void ProductionRunServices::DeleteFile(const std::string& path) { RemoveFile(pat
 
 void ProductionRunServices::RequestPowerOff() { ::corvanta::RequestPowerOff(); }
 
-void ProductionRunServices::ShowDoneWindow() { ::corvanta::ShowDoneWindow(); }
+void ProductionRunServices::ShowDoneWindow() { ::corvanta::ShowDoneWindow(QApplication::beep); }
 
 }  // namespace corvanta
