@@ -14,7 +14,7 @@
 #include "engine/command_line.h"
 #include "engine/run_state.h"
 #include "platform/kelvane_binding.h"
-#include "platform/program_folder.h"
+#include "program_folder.h"
 #include "text/command_line_split.h"
 #include "ui/done_window.h"
 #include "ui/main_window.h"

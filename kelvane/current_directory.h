@@ -10,8 +10,4 @@ std::string SaveCurrentDirectory();
 // Makes `directory` current; an empty or vanished directory changes nothing.
 void RestoreCurrentDirectory(const std::string& directory);
 
-// The folder of the host's executable ("/" for a program in the root), or the
-// empty text when /proc/self/exe cannot be read.
-std::string HostExecutableFolder();
-
 }  // namespace corvanta::kelvane

@@ -2,9 +2,7 @@
 
 #include <unistd.h>
 
-#include <string>
-
-#include "current_directory.h"
+#include "program_folder.h"
 #include "result_holders.h"
 
 namespace corvanta::kelvane {
@@ -13,7 +11,7 @@ namespace {
 // The host works in its own folder from the moment the library is loaded,
 // whatever directory it was started in.
 __attribute__((constructor)) void EnterHostFolder() {
-  const std::string folder = HostExecutableFolder();
+  const std::string& folder = ProgramFolder();
   if (folder.empty()) return;
   [[maybe_unused]] const int ignored = ::chdir(folder.c_str());
 }

@@ -4,33 +4,26 @@
 #include <cstring>
 #include <string_view>
 
+#include "path_separator.h"
+#include "program_folder.h"
+
 namespace corvanta::kelvane {
 namespace {
-
-constexpr char kSeparator = '/';
-
-// The folder part of an absolute path, without its last "/" unless that is
-// the root.
-std::string_view FolderOf(std::string_view path) {
-  const std::size_t last = path.rfind(kSeparator);
-  if (last == std::string_view::npos) return {};
-  return path.substr(0, last == 0 ? 1 : last);
-}
 
 std::string_view SharedFolder(std::string_view a, std::string_view b) {
   // Shrink `a` to whole folders until `b` lies inside it.
   while (!a.empty()) {
     if (a == "/") return a;
-    if (b.size() > a.size() && b.substr(0, a.size()) == a && b[a.size()] == kSeparator) return a;
+    if (b.size() > a.size() && b.substr(0, a.size()) == a && b[a.size()] == kPathSeparator) return a;
     if (b == a) return a;
-    a = FolderOf(a);
+    a = FolderOfPath(a);
   }
   return a;
 }
 
 std::string_view NameBelow(std::string_view folder, std::string_view path) {
   std::string_view name = path.substr(folder.size());
-  if (!name.empty() && name.front() == kSeparator) name.remove_prefix(1);
+  if (!name.empty() && name.front() == kPathSeparator) name.remove_prefix(1);
   return name;
 }
 
@@ -49,8 +42,8 @@ bool WriteSelectionBuffer(const std::vector<std::string>& chosen, std::span<char
     form = paths.front();
     form.append(2, '\0');
   } else {
-    std::string_view folder = FolderOf(paths.front());
-    for (const std::string& path : paths) folder = SharedFolder(folder, FolderOf(path));
+    std::string_view folder = FolderOfPath(paths.front());
+    for (const std::string& path : paths) folder = SharedFolder(folder, FolderOfPath(path));
     form.assign(folder);
     form += '\0';
     for (const std::string& path : paths) {
@@ -83,7 +76,7 @@ std::string PathListFromBuffer(std::span<const char> buffer) {
   }
 
   std::string folder(items.front());
-  if (folder.empty() || folder.back() != kSeparator) folder += kSeparator;
+  if (folder.empty() || folder.back() != kPathSeparator) folder += kPathSeparator;
   std::string result;
   for (std::size_t i = 1; i < items.size(); ++i) {
     result += folder;

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "path_separator.h"
 #include "text/command_line_split.h"
-#include "text/path_separator.h"
 #include "text/text_search.h"
 
 namespace corvanta {

@@ -2,10 +2,10 @@
 
 #include <dlfcn.h>
 
+#include "path_separator.h"
 #include "platform/fatal_error.h"
-#include "platform/program_folder.h"
+#include "program_folder.h"
 #include "text/messages.h"
-#include "text/path_separator.h"
 
 namespace corvanta::kelvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "text/text_search.h"
 
-#include "text/path_separator.h"
+#include "path_separator.h"
 
 namespace corvanta {
 namespace {

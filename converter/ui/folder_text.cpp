@@ -1,6 +1,6 @@
 #include "ui/folder_text.h"
 
-#include "text/path_separator.h"
+#include "path_separator.h"
 
 namespace corvanta {
 

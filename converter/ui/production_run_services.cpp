@@ -7,9 +7,9 @@
 #include "engine/probe_file.h"
 #include "platform/kelvane_binding.h"
 #include "platform/power_off.h"
-#include "platform/program_folder.h"
 #include "platform/remove_file.h"
 #include "platform/tick_count.h"
+#include "program_folder.h"
 #include "ui/done_window.h"
 
 namespace corvanta {

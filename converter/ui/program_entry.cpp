@@ -16,7 +16,7 @@
 #include "engine/run_state.h"
 #include "pictures/picture_decoder.h"
 #include "platform/fatal_error.h"
-#include "platform/program_folder.h"
+#include "program_folder.h"
 #include "text/messages.h"
 #include "ui/main_window.h"
 #include "ui/production_run_services.h"

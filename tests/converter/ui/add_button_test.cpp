@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "platform/kelvane_binding.h"
-#include "platform/program_folder.h"
+#include "program_folder.h"
 #include "queue_window_fixture.h"
 #include "text/text_search.h"
 

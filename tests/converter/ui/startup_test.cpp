@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "common/modal_windows.h"
-#include "platform/program_folder.h"
+#include "program_folder.h"
 #include "ui/main_window.h"
 #include "ui/program_entry.h"
 
