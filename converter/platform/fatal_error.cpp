@@ -1,13 +1,16 @@
 #include "platform/fatal_error.h"
 
-#include "fatal_box.h"
-#include "text/messages.h"
-
 namespace corvanta {
+namespace {
+
+FatalErrorPresenter installedPresenter = nullptr;
+
+}  // namespace
+
+void SetFatalErrorPresenter(FatalErrorPresenter show) { installedPresenter = show; }
 
 void StopWithFatalError(const std::string& detail) {
-  const MessageText message = FatalError(detail);
-  ShowFatalBoxAndExit(message.caption, message.text);
+  EndProcessWithFatalError(detail, installedPresenter);
 }
 
 }  // namespace corvanta

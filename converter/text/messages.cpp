@@ -34,10 +34,6 @@ MessageText WelcomeMessage() {
                                       kSupportContact + "】反馈 谢谢多多支持"};
 }
 
-MessageText FatalError(const std::string& detail) {
-  return {"错误", "运行时出错!\r\n\r\n错误信息：" + detail + "\r\n"};
-}
-
 std::string MissingExportDetail(const std::string& library, const std::string& symbol) {
   return "无法找到指定DLL库文件“" + library + "”中的输出命令“" + symbol + "”";
 }

@@ -19,12 +19,10 @@ MessageText DeleteRefusal();
 MessageText ClearRefusal();
 MessageText WelcomeMessage();
 
-// The fatal box shown before the process ends with exit code -1:
-// caption "错误", text "运行时出错!\r\n\r\n错误信息：<detail>\r\n".
-MessageText FatalError(const std::string& detail);
-// The detail of the fatal box when the main window cannot be made.
+// The fatal box's detail when the main window cannot be made.
 inline constexpr const char* kStartWindowFailure = "载入启动窗口失败";
-// "无法找到指定DLL库文件“<library>”中的输出命令“<symbol>”"
+// The fatal box's detail when the utility library or one of its exports is
+// missing: "无法找到指定DLL库文件“<library>”中的输出命令“<symbol>”".
 std::string MissingExportDetail(const std::string& library, const std::string& symbol);
 
 }  // namespace corvanta

@@ -14,6 +14,7 @@
 
 #include "assets/assets.h"
 #include "engine/run_state.h"
+#include "fatal_box.h"
 #include "pictures/picture_decoder.h"
 #include "platform/fatal_error.h"
 #include "program_folder.h"
@@ -60,11 +61,13 @@ std::unique_ptr<MainWindow> MakeStartWindow(
   }
 }
 
-// Relative file names (the encoder, the utility library) refer to the
-// program's own folder. The exit routine releases the setting texts however
-// the program ends, by its close button or after its last window closed. The
-// run services are made once, here, and the main window's runs share them.
+// A fatal error shows the fatal box from the first line on. Relative file
+// names (the encoder, the utility library) refer to the program's own
+// folder. The exit routine releases the setting texts however the program
+// ends, by its close button or after its last window closed. The run
+// services are made once, here, and the main window's runs share them.
 int ProgramEntry(int argc, char* argv[]) {
+  SetFatalErrorPresenter(ShowFatalBox);
   if (argc > 0) argv[0] = emptyProgramName;
   QApplication application(argc, argv);
   LoadQtTranslations(application);

@@ -1,5 +1,6 @@
-// Calls one export through the converter's binding inside a QApplication and
-// reports on standard output: the fatal box, if one shows ("BOX <caption>
+// Calls one export through the converter's binding inside a QApplication
+// that shows fatal errors in the fatal box, as the program does, and reports
+// on standard output: the fatal box, if one shows ("BOX <caption>
 // <icon> <owned> <text>"), then "RETURNED <result>" if the call comes back.
 
 #include <QApplication>
@@ -9,9 +10,12 @@
 #include <string>
 
 #include "common/modal_windows.h"
+#include "fatal_box.h"
+#include "platform/fatal_error.h"
 #include "platform/kelvane_binding.h"
 
 int main(int argc, char** argv) {
+  corvanta::SetFatalErrorPresenter(corvanta::ShowFatalBox);
   QApplication application(argc, argv);
   const std::string exportName = argc > 1 ? argv[1] : "zhaui";
 

@@ -9,6 +9,7 @@
 #include "common/application.h"
 #include "common/modal_windows.h"
 #include "common/temporary_folder.h"
+#include "fatal_exit.h"
 #include "platform/kelvane_binding.h"
 #include "text/messages.h"
 
@@ -60,9 +61,9 @@ ProbeOutcome RunProbe(const char* probe, const char* exportName) {
 }
 
 std::string ExpectedBox(const char* exportName) {
-  const MessageText message = FatalError(MissingExportDetail("kelvane.dll", exportName));
   // Caption, error icon (QMessageBox::Critical), no owner, text.
-  return "BOX " + message.caption + " 3 0 " + message.text;
+  return std::string("BOX ") + kFatalErrorCaption + " 3 0 " +
+         FatalErrorText(MissingExportDetail("kelvane.dll", exportName));
 }
 
 TEST(Binding, LibraryWithoutTheExportStopsTheProgram) {

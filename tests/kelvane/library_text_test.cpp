@@ -10,6 +10,7 @@
 #include "common/modal_windows.h"
 #include "common/processes.h"
 #include "fatal_error.h"
+#include "fatal_exit.h"
 #include "library_text.h"
 #include "result_holders.h"
 
@@ -73,9 +74,8 @@ std::size_t Unobtainable() {
   return bytes;
 }
 
-TEST(FatalError, TextsAreTheLibrarysOwn) {
+TEST(FatalError, AllocationFailureNamesTheBytes) {
   EXPECT_EQ(AllocationFailureDetail(98192), "分配 98192 字节内存失败!");
-  EXPECT_EQ(FatalErrorText("x"), "运行时出错!\r\n\r\n错误信息：x\r\n");
 }
 
 TEST(FatalError, FailedAllocationWithoutWindowsWritesTextAndEndsWithMinusOne) {

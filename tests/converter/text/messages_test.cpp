@@ -31,14 +31,10 @@ TEST(Messages, WelcomeIsOneLineWithOneBlankBeforeThanks) {
             std::string("欢迎你使用【Corvanta】如有任何问题请加") + kContact + "反馈 谢谢多多支持");
 }
 
-TEST(Messages, FatalMessagesOfTheBindingAndOfTheStartWindow) {
-  const auto fatal = FatalError(MissingExportDetail("kelvane.dll", "zhaui"));
-  EXPECT_EQ(fatal.caption, "错误");
-  EXPECT_EQ(
-      fatal.text,
-      "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“kelvane.dll”中的输出命令“zhaui”\r\n");
-  EXPECT_EQ(FatalError(kStartWindowFailure).text,
-            "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n");
+TEST(Messages, FatalDetailsOfTheBindingAndOfTheStartWindow) {
+  EXPECT_EQ(MissingExportDetail("kelvane.dll", "zhaui"),
+            "无法找到指定DLL库文件“kelvane.dll”中的输出命令“zhaui”");
+  EXPECT_STREQ(kStartWindowFailure, "载入启动窗口失败");
 }
 
 }  // namespace

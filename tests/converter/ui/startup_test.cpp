@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include "common/modal_windows.h"
+#include "fatal_box.h"
+#include "platform/fatal_error.h"
 #include "program_folder.h"
 #include "ui/main_window.h"
 #include "ui/program_entry.h"
@@ -61,9 +63,11 @@ TEST(StartUp, RunsInItsOwnFolderSpeaksTheDesktopsLanguageHasNoNameAndEndsWithZer
   EXPECT_EXIT(RunTheProgram(), ::testing::ExitedWithCode(0), "own folder, 查找范围.*, name ''");
 }
 
-// A start window that cannot be made: the fatal box names the start-up
-// failure, and the process ends with -1.
+// A start window that cannot be made: the fatal box, installed as the
+// program installs it, names the start-up failure, and the process ends
+// with -1.
 [[noreturn]] void StartWithAFailingWindow() {
+  SetFatalErrorPresenter(ShowFatalBox);
   int argc = 1;
   char name[] = "converter";
   char* argv[] = {name, nullptr};
