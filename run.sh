@@ -8,7 +8,7 @@ scripts/install-deps.sh
 log=build.log
 echo "Building the converter and kelvane.dll in build/ (output in $log) ..."
 {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF &&
     cmake --build build -j "$(nproc)" --target converter kelvane
 } >"$log" 2>&1 || {
   tail -n 40 "$log"

@@ -6,7 +6,7 @@
 # encoder started here, outside, must outlive both passes.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh --tests
 
 stand_in=""
 if scripts/isolated.sh --possible; then

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when
-# they are missing. Uses sudo when not run as root; with neither, names the
-# missing packages and the command that installs them, and fails.
+# Installs the Debian packages that building and running need, when they
+# are missing; with --tests also those of the tests and benchmarks. Uses sudo
+# when not run as root; with neither, names the missing packages and the
+# command that installs them, and fails.
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libpng-dev libjpeg-dev libgif-dev
   qt6-translations-l10n
-  mencoder ffmpeg xdg-utils
-  libgtest-dev libbenchmark-dev
+  mencoder xdg-utils
   fonts-wqy-microhei
 )
+[[ "${1:-}" == --tests ]] && packages+=(ffmpeg libgtest-dev libbenchmark-dev)
 
 missing=()
 for package in "${packages[@]}"; do
