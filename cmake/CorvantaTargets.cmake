@@ -9,22 +9,34 @@ function(corvanta_warnings target)
   endif()
 endfunction()
 
+# Tests that start an encoder end "quorbel.exe" by name, which reaches every
+# such process in sight: each runs in a private PID namespace of its own.
+# Where none can be made, they run one at a time instead.
+execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/isolated.sh --possible
+  RESULT_VARIABLE no_pid_namespace)
+
 # A GoogleTest executable registered with CTest. GUI tests run on Qt's
-# offscreen platform so that no display is needed.
-#   corvanta_test(NAME name SOURCES ... LIBS ... [LOCK resource] [ENV k=v ...] [TIMEOUT s])
+# offscreen platform so that no display is needed. ENCODER marks a test that
+# starts "quorbel.exe".
+#   corvanta_test(NAME name SOURCES ... LIBS ... [ENCODER] [ENV k=v ...] [TIMEOUT s])
 function(corvanta_test)
-  cmake_parse_arguments(T "" "NAME;LOCK;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(T "ENCODER" "NAME;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   corvanta_warnings(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(T_ENCODER)
+    add_test(NAME ${T_NAME}
+      COMMAND ${PROJECT_SOURCE_DIR}/scripts/isolated.sh $<TARGET_FILE:${T_NAME}>)
+    if(no_pid_namespace)
+      set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK quorbel)
+    endif()
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  endif()
   set(env QT_QPA_PLATFORM=offscreen
           LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0
           ${T_ENV})
   set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}")
-  if(T_LOCK)
-    set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK ${T_LOCK})
-  endif()
   if(T_TIMEOUT)
     set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
   else()

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Runs the given command in a private PID namespace with its own /proc, so
 # that ending "quorbel.exe" by name can only reach the command's own
-# processes, never another test run's or a real conversion's encoder.
+# processes, never another test's, another test run's or a real
+# conversion's encoder. A shell is the namespace's first process and the
+# command its child: the first process adopts every orphan of the
+# namespace, and a test that counts its children must not find them. When
+# this script is ended, the namespace ends with it.
 # Where no such namespace can be made, says so in one line and runs the
 # command as it is.
 #   scripts/isolated.sh <command> [arguments...]
@@ -14,8 +18,8 @@ for way in "--user --map-root-user" ""; do
   # shellcheck disable=SC2086
   if unshare $way --pid --fork --mount-proc true 2>/dev/null; then
     [[ "${1:-}" == --possible ]] && exit 0
-    # shellcheck disable=SC2086
-    exec unshare $way --pid --fork --mount-proc "$@"
+    # shellcheck disable=SC2086,SC2016
+    exec unshare $way --pid --fork --kill-child --mount-proc sh -c '"$@"; exit $?' sh "$@"
   fi
 done
 [[ "${1:-}" == --possible ]] && exit 1
