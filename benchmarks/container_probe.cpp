@@ -15,15 +15,15 @@
 #include <vector>
 
 #include "engine/probe_file.h"
+#include "regular_file.h"
 
 namespace {
 
 void DropFromCache(const char* path) {
-  const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return;
-  ::fdatasync(fd);
-  ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-  ::close(fd);
+  const corvanta::RegularFile file(path);
+  if (!file.isOpen()) return;
+  ::fdatasync(file.fd());
+  ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_DONTNEED);
 }
 
 // In the order of corvanta::Container.
