@@ -14,7 +14,8 @@ std::string_view SharedFolder(std::string_view a, std::string_view b) {
   // Shrink `a` to whole folders until `b` lies inside it.
   while (!a.empty()) {
     if (a == "/") return a;
-    if (b.size() > a.size() && b.substr(0, a.size()) == a && b[a.size()] == kPathSeparator) return a;
+    if (b.size() > a.size() && b.substr(0, a.size()) == a && b[a.size()] == kPathSeparator)
+      return a;
     if (b == a) return a;
     a = FolderOfPath(a);
   }

@@ -10,9 +10,8 @@ namespace corvanta {
 // at start-up; until then the text goes to standard error.
 void SetFatalErrorPresenter(FatalErrorPresenter show);
 
-// Shows the fatal error of `detail` (caption "错误", `detail` after
-// "错误信息：") through the installed presenter, then ends the process with
-// exit code -1 without running any exit routine.
+// Shows the fatal error of `detail` through the installed presenter and ends
+// the process, as EndProcessWithFatalError does.
 [[noreturn]] void StopWithFatalError(const std::string& detail);
 
 }  // namespace corvanta
