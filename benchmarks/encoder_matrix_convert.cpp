@@ -60,8 +60,8 @@ int main(int argc, char* argv[]) {
   // would show for this conversion.
   std::error_code error;
   const bool empty = std::filesystem::file_size(argv[3], error) == 0 || error;
-  const bool done = finished && !empty &&
-                    corvanta::OutputHoldsInput(input, corvanta::ProbeOutputFile(argv[3]));
+  const bool done =
+      finished && !empty && corvanta::OutputHoldsInput(input, corvanta::ProbeOutputFile(argv[3]));
   std::printf("verdict: %s\n", done ? "done" : "failed");
   return 0;
 }

@@ -127,8 +127,7 @@ RowEnd ConvertRow(RunWindow& window, RunServices& services, RunState& state, Thi
   // that ran to its end may still have lost a stream or part of one; only a
   // file that holds the input is done. Whatever the encoder left is kept.
   const bool empty = services.FileSizeText(outputPath) == kZeroSizeText;
-  const bool done =
-      finished && !empty && OutputHoldsInput(input, services.ProbeOutput(outputPath));
+  const bool done = finished && !empty && OutputHoldsInput(input, services.ProbeOutput(outputPath));
   window.SetRowIcon(row, done ? kDoneIcon : kFailedIcon);
   window.SetCellText(row, kQueueOutputSizeColumn, services.FileSizeText(outputPath));
 
@@ -194,7 +193,8 @@ void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
   window.SetTimerInterval(kElapsedTimerInterval);
   // A run started inside a stopped one goes on counting from where that one
   // had got to; otherwise ElapsedMs is 0 here.
-  state.RunStartTick = static_cast<std::int32_t>(TicksBetween(state.ElapsedMs, services.TickCount()));
+  state.RunStartTick =
+      static_cast<std::int32_t>(TicksBetween(state.ElapsedMs, services.TickCount()));
 
   // Counted once: rows added during the run wait for the next one.
   run.rowCount = window.RowCount();

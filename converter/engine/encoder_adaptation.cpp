@@ -3,7 +3,6 @@
 #include <charconv>
 #include <string_view>
 
-
 namespace corvanta {
 namespace {
 
@@ -31,11 +30,16 @@ void InsertAfterInput(Arguments& arguments, std::initializer_list<std::string> o
 
 bool NeedsFfmpegDemuxer(const InputFacts& input) {
   switch (input.container) {
-    case Container::Avi: return input.aviEmptyVideoChunk;
-    case Container::MpegProgramStream: return true;
-    case Container::MpegTransportStream: return input.avcVideo;
-    case Container::IsoMedia: return input.variableFrameRate;
-    default: return false;
+    case Container::Avi:
+      return input.aviEmptyVideoChunk;
+    case Container::MpegProgramStream:
+      return true;
+    case Container::MpegTransportStream:
+      return input.avcVideo;
+    case Container::IsoMedia:
+      return input.variableFrameRate;
+    default:
+      return false;
   }
 }
 
@@ -92,10 +96,17 @@ void SpaceVariableRateByItsAverage(Arguments& arguments, double averageRate) {
 void TurnUpright(Arguments& arguments, int rotationDegrees) {
   std::string filter;
   switch (rotationDegrees) {
-    case 90: filter = "rotate=1"; break;
-    case 180: filter = "flip,mirror"; break;
-    case 270: filter = "rotate=2"; break;
-    default: return;
+    case 90:
+      filter = "rotate=1";
+      break;
+    case 180:
+      filter = "flip,mirror";
+      break;
+    case 270:
+      filter = "rotate=2";
+      break;
+    default:
+      return;
   }
   InsertAfterInput(arguments, {"-vf-pre", filter});
 }

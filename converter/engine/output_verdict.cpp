@@ -22,8 +22,8 @@ bool LastsAsLong(const StreamLength& output, std::optional<double> input) {
 bool OutputHoldsInput(const InputFacts& input, const OutputFacts& output) {
   if (!output.avi || !output.complete) return false;
   // A container that tells only its whole length tells the picture's.
-  const std::optional<double> video = input.video.seconds ? input.video.seconds
-                                                          : input.overallSeconds;
+  const std::optional<double> video =
+      input.video.seconds ? input.video.seconds : input.overallSeconds;
   if (!LastsAsLong(output.video, video)) return false;
   if (!input.audio.present) return true;
   return LastsAsLong(output.audio, input.audio.seconds);

@@ -150,9 +150,9 @@ void ChildActivityWait::Wait() {
     const auto rest = std::chrono::ceil<std::chrono::milliseconds>(kPipeWakeSpacing - sinceOutput);
     timeoutMs = static_cast<int>(rest.count());
   }
-  const bool pipeWoke =
-      OnQtApplicationThread() ? WaitInEventLoop(watchPipe, timeoutMs)
-                   : PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_, watchExit, timeoutMs);
+  const bool pipeWoke = OnQtApplicationThread() ? WaitInEventLoop(watchPipe, timeoutMs)
+                                                : PollOnce(pipeReadEnd_, watchPipe, exitNotifyFd_,
+                                                           watchExit, timeoutMs);
   if (pipeWoke || paced) {
     // Pacing starts when output wakes us twice within the spacing and lasts
     // while each paced wake finds output; a child that writes slower is

@@ -46,10 +46,11 @@ void MakeMpeg4Mp3Avi(const std::string& path) { MakeClip(path, 2, "320x240", "li
 
 void MakeDvdStyleVob(const std::string& path) {
   // The noise keeps the picture at the bitrate a real film has.
-  RunFfmpeg({"-f", "lavfi", "-i", "testsrc=duration=4:size=720x576:rate=25,noise=alls=40:allf=t",
-             "-f", "lavfi", "-i", "sine=duration=4", "-ac", "2", "-c:v", "mpeg2video", "-b:v",
-             "5500k", "-maxrate", "9000k", "-bufsize", "1835k", "-c:a", "ac3", "-b:a", "192k",
-             "-ar", "48000", "-f", "vob", QString::fromStdString(path)});
+  RunFfmpeg(QString("-f lavfi -i testsrc=duration=4:size=720x576:rate=25,noise=alls=40:allf=t "
+                    "-f lavfi -i sine=duration=4 -ac 2 -c:v mpeg2video -b:v 5500k -maxrate 9000k "
+                    "-bufsize 1835k -c:a ac3 -b:a 192k -ar 48000 -f vob")
+                .split(' ') +
+            QStringList{QString::fromStdString(path)});
 }
 
 void CopyFile(const std::string& from, const std::string& to) {

@@ -24,7 +24,8 @@ Arguments Join(std::initializer_list<Arguments> parts) {
 
 const Arguments kOutput{"-o", "/out/a.MP4"};
 
-InputFacts Facts(Container container, void (*set)(InputFacts&) = [](InputFacts&) {}) {
+InputFacts Facts(
+    Container container, void (*set)(InputFacts&) = [](InputFacts&) {}) {
   InputFacts facts;
   facts.container = container;
   set(facts);
@@ -40,30 +41,51 @@ TEST(EncoderAdaptation, EveryConversionEncodesRepeatsAndHoldsItsSoundToThePictur
   const std::vector<Case> cases = {
       {BuildAudioOptions("MP3", "22050", "320:240", "29.97", "32"),
        BuildVideoOptions("XVID", "500"),
-       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.21", "-srate", "22050", "-vf-add",
-              "scale=320:240", "-vf-add", "harddup", "-ofps", "29.97", "-oac", "mp3lame",
-              "-lameopts", "cbr:br=32:mode=0", "-ovc", "xvid", "-xvidencopts",
-              "bitrate=500:threads=2"},
+       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.21",
+              "-srate",      "22050",     "-vf-add",      "scale=320:240",
+              "-vf-add",     "harddup",   "-ofps",        "29.97",
+              "-oac",        "mp3lame",   "-lameopts",    "cbr:br=32:mode=0",
+              "-ovc",        "xvid",      "-xvidencopts", "bitrate=500:threads=2"},
              kOutput})},
       {BuildAudioOptions("MP3", "48000", "1280:720", "35", "64"), BuildVideoOptions("x264", "1600"),
-       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.16", "-srate", "48000", "-vf-add",
-              "scale=1280:720", "-vf-add", "harddup", "-ofps", "35", "-oac", "mp3lame",
-              "-lameopts", "cbr:br=64:mode=0", "-ovc", "x264", "-ffourcc", "H264",
+       Join({{"quorbel.exe",  "/in/a.avi",
+              "-audio-delay", "-0.16",
+              "-srate",       "48000",
+              "-vf-add",      "scale=1280:720",
+              "-vf-add",      "harddup",
+              "-ofps",        "35",
+              "-oac",         "mp3lame",
+              "-lameopts",    "cbr:br=64:mode=0",
+              "-ovc",         "x264",
+              "-ffourcc",     "H264",
               "-x264encopts", "bitrate=1600:threads=2"},
              kOutput})},
       // MP2 is written by twolame, MPEG-1 at the exact NTSC rate.
       {BuildAudioOptions("MP2", "44100", "320:240", "29.97", "128"),
        BuildVideoOptions("mpeg1", "650"),
-       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.08", "-srate", "44100", "-vf-add",
-              "scale=320:240", "-vf-add", "harddup", "-ofps", "30000/1001", "-oac", "twolame",
-              "-twolameopts", "br=128", "-ovc", "lavc", "-lavcopts",
-              "vcodec=mpeg1video:vbitrate=650:threads=2"},
+       Join({{"quorbel.exe",  "/in/a.avi",
+              "-audio-delay", "-0.08",
+              "-srate",       "44100",
+              "-vf-add",      "scale=320:240",
+              "-vf-add",      "harddup",
+              "-ofps",        "30000/1001",
+              "-oac",         "twolame",
+              "-twolameopts", "br=128",
+              "-ovc",         "lavc",
+              "-lavcopts",    "vcodec=mpeg1video:vbitrate=650:threads=2"},
              kOutput})},
       {BuildAudioOptions("MP3", "32000", "640:480", "30", "320"), BuildVideoOptions("Divx", "850"),
-       Join({{"quorbel.exe", "/in/a.avi", "-audio-delay", "-0.13", "-srate", "32000", "-vf-add",
-              "scale=640:480", "-vf-add", "harddup", "-ofps", "30", "-oac", "mp3lame",
-              "-lameopts", "cbr:br=320:mode=0", "-ovc", "lavc", "-ffourcc", "DIVX", "-lavcopts",
-              "vcodec=mpeg4:vbitrate=850:threads=2"},
+       Join({{"quorbel.exe",  "/in/a.avi",
+              "-audio-delay", "-0.13",
+              "-srate",       "32000",
+              "-vf-add",      "scale=640:480",
+              "-vf-add",      "harddup",
+              "-ofps",        "30",
+              "-oac",         "mp3lame",
+              "-lameopts",    "cbr:br=320:mode=0",
+              "-ovc",         "lavc",
+              "-ffourcc",     "DIVX",
+              "-lavcopts",    "vcodec=mpeg4:vbitrate=850:threads=2"},
              kOutput})},
   };
   for (const Case& c : cases) {
@@ -95,8 +117,8 @@ TEST(EncoderAdaptation, OnlyWhatTheCommandLineHoldsIsAdapted) {
   Arguments expected = aac;
   expected.insert(expected.begin() + 6, {"-vf-add", "harddup"});
   EXPECT_EQ(AdaptForCarriedEncoder(aac, {}), expected);
-  EXPECT_EQ(AdaptForCarriedEncoder(
-                {}, Facts(Container::MpegProgramStream, [](InputFacts& f) { f.rotationDegrees = 90; })),
+  EXPECT_EQ(AdaptForCarriedEncoder({}, Facts(Container::MpegProgramStream,
+                                             [](InputFacts& f) { f.rotationDegrees = 90; })),
             Arguments{});
 }
 
@@ -139,8 +161,8 @@ TEST(EncoderAdaptation, AVariableRateIsSpacedByItsAverage) {
 
 TEST(EncoderAdaptation, APortraitPictureIsTurnedUprightBeforeItIsScaled) {
   const Arguments plain = Split("", BuildVideoOptions("XVID", "500"));
-  const std::pair<int, const char*> turns[] = {{90, "rotate=1"}, {180, "flip,mirror"},
-                                               {270, "rotate=2"}};
+  const std::pair<int, const char*> turns[] = {
+      {90, "rotate=1"}, {180, "flip,mirror"}, {270, "rotate=2"}};
   for (const auto& [degrees, filter] : turns) {
     Arguments expected = plain;
     expected.insert(expected.begin() + 2, {"-vf-pre", filter});

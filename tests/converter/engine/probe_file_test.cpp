@@ -107,7 +107,8 @@ TEST_F(FileProbe, ThePictureDelayIsTheFirstPicturesWaitForReorderedOnes) {
     const std::string path = Make(name, options, 2);
     const std::string first = Output(
         "ffprobe -v error -select_streams v:0 -read_intervals %+#1 -show_entries "
-        "packet=pts_time,dts_time -of csv=p=0 '" + path + "' | head -1");
+        "packet=pts_time,dts_time -of csv=p=0 '" +
+        path + "' | head -1");
     const std::size_t comma = first.find(',');
     ASSERT_NE(comma, std::string::npos) << first;
     const double delay = std::stod(first.substr(0, comma)) - std::stod(first.substr(comma + 1));
