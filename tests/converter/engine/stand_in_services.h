@@ -14,7 +14,7 @@ namespace corvanta::testing {
 class StandInServices : public fakes::FakeRunServices {
  public:
   StandInServices(fakes::EventLog& log, std::string programFolder)
-      : FakeRunServices(log), log_(log), programFolder_(std::move(programFolder)) {}
+      : FakeRunServices(log), programFolder_(std::move(programFolder)) {}
 
   std::string ProgramFolder() override { return programFolder_; }
   bool RunEncoder(const std::string& encoderPath, const std::string& commandLine,
@@ -28,12 +28,11 @@ class StandInServices : public fakes::FakeRunServices {
     return error || size == 0 ? kZeroSizeText : std::to_string(size) + " 字节";
   }
   void DeleteFile(const std::string& path) override {
-    log_.push_back("delete " + path);
+    FakeRunServices::DeleteFile(path);
     std::filesystem::remove(path);
   }
 
  private:
-  fakes::EventLog& log_;
   std::string programFolder_;
 };
 
