@@ -139,7 +139,6 @@ ChildActivityWait::~ChildActivityWait() = default;
 bool ChildActivityWait::PipeHasBytes() const { return BytesWaiting(pipeReadEnd_) > 0; }
 
 void ChildActivityWait::Wait() {
-  if (wakeWhen_ && wakeWhen_()) return;
   const bool watchExit = exitNotifyFd_ >= 0;
   bool watchPipe = !pipeEnded_;
   int timeoutMs = watchExit ? -1 : kFallbackWakeMs;

@@ -23,9 +23,9 @@ namespace corvanta {
 // wait allocates nothing.
 //
 // `wakeWhen`, when given, is asked each time the event loop has handled
-// what was waiting and is about to sleep: once it holds, the wait returns
-// (and every later wait at once), so something a window event asked for (a
-// stop) need not wait for a child that may never write or end.
+// what was waiting and is about to sleep: once it holds, the wait returns,
+// so something a window event asked for (a stop) need not wait for a child
+// that may never write or end.
 class ChildActivityWait {
  public:
   static constexpr std::chrono::milliseconds kPipeWakeSpacing{20};
