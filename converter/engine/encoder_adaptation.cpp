@@ -158,9 +158,10 @@ void WriteMpeg1FrameRateExactly(Arguments& arguments) {
 // seconds, by the sound's encoder and bitrate; 0 where it was not measured.
 double MeasuredSoundLag(const Arguments& arguments) {
   if (FindOption(arguments, "-oac", "twolame") != arguments.size()) return 0.08;
-  const std::size_t lame = FindOption(arguments, "-lameopts", "cbr:br=");
+  constexpr std::string_view kLameCbr = "cbr:br=";
+  const std::size_t lame = FindOption(arguments, "-lameopts", kLameCbr);
   if (lame == arguments.size()) return 0;
-  const std::string_view bitrate = std::string_view(arguments[lame + 1]).substr(7);
+  const std::string_view bitrate = std::string_view(arguments[lame + 1]).substr(kLameCbr.size());
   if (StartsWith(bitrate, "32:")) return 0.21;
   if (StartsWith(bitrate, "64:")) return 0.16;
   return 0.13;
