@@ -161,10 +161,7 @@ class TransportScan {
       ProgramMap(Section(data));
     } else if (data.size() >= 4 && data[0] == 0 && data[1] == 0 && data[2] == 1) {
       pesIds_.try_emplace(pid, At(data, 3));
-      if (const auto stamp = PesPresentationTime(data)) {
-        atStart ? clocks_.AddAtStart(pid, *stamp, PesDecodingTime(data))
-                : clocks_.AddAtEnd(pid, *stamp);
-      }
+      clocks_.AddPacket(pid, data, atStart);
     }
   }
 
