@@ -49,6 +49,17 @@ void ReadHeaderList(BlockReader& reader, const RiffChunk& hdrl, AviLayout& layou
   });
 }
 
+// Until a "movi" list is found, the walk for movie chunks searches the whole form.
+AviPart PartOf(const RiffChunk& form, std::uint64_t fileSize) {
+  AviPart part;
+  part.begin = form.payload + 4;
+  part.end = OpenEnd(form, fileSize);
+  part.claimedEnd = form.size == 0 ? 0 : form.payload + form.size;
+  part.moviBegin = part.begin;
+  part.moviEnd = part.end;
+  return part;
+}
+
 // A list that claims more than its enclosing form holds is not read.
 bool Fits(const RiffChunk& chunk, std::uint64_t end) { return chunk.size <= end - chunk.payload; }
 
@@ -64,12 +75,7 @@ AviLayout ReadAviLayout(BlockReader& reader) {
   AviLayout layout;
   RiffChunk riff;
   if (!ReadRiffChunk(reader, 0, riff)) return layout;
-  AviPart first;
-  first.begin = 12;
-  first.end = OpenEnd(riff, reader.size());
-  first.claimedEnd = riff.size == 0 ? 0 : riff.payload + riff.size;
-  first.moviBegin = first.begin;
-  first.moviEnd = first.end;
+  AviPart first = PartOf(riff, reader.size());
   ForEachRiffChunk(reader, first.begin, first.end, [&](const RiffChunk& chunk) {
     if (IsRiffList(reader, chunk, "hdrl") && Fits(chunk, first.end)) {
       ReadHeaderList(reader, chunk, layout);
@@ -91,13 +97,7 @@ AviLayout ReadAviLayout(BlockReader& reader) {
         std::string_view(name, 4) != "AVIX") {
       return false;
     }
-    AviPart extension;
-    extension.begin = form.payload + 4;
-    extension.end = OpenEnd(form, reader.size());
-    extension.claimedEnd = form.size == 0 ? 0 : form.payload + form.size;
-    extension.moviBegin = extension.begin;
-    extension.moviEnd = extension.end;
-    layout.parts.push_back(extension);
+    layout.parts.push_back(PartOf(form, reader.size()));
     return form.size != 0;
   });
   return layout;

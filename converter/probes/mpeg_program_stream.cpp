@@ -90,12 +90,7 @@ void Scan(BlockReader& reader, std::string_view bytes, bool atStart, PesClocks& 
     const std::size_t length = 6 + BigEndian16(bytes.data() + at + 4);
     const std::string_view pes = bytes.substr(at, length);
     const std::uint32_t stream = StreamOf(pes);
-    if (KindOf(stream) != Kind::kOther) {
-      if (const auto stamp = PesPresentationTime(pes)) {
-        atStart ? clocks.AddAtStart(stream, *stamp, PesDecodingTime(pes))
-                : clocks.AddAtEnd(stream, *stamp);
-      }
-    }
+    if (KindOf(stream) != Kind::kOther) clocks.AddPacket(stream, pes, atStart);
     at += length;
   }
 }

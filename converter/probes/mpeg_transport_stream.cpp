@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "probes/byte_order.h"
 #include "probes/pes_clocks.h"
 #include "probes/stretch_scan.h"
 
@@ -17,6 +18,9 @@ constexpr std::size_t kPacket = 188;
 constexpr char kSync = 0x47;
 constexpr int kSyncsWanted = 8;
 constexpr std::uint32_t kPatPid = 0;
+// PIDs are 13 bits, section and descriptor lengths 12, below flag bits.
+constexpr std::uint32_t kPidMask = 0x1FFF;
+constexpr std::uint32_t kLengthMask = 0x0FFF;
 
 // kUnsure: listed as a private stream without a descriptor that tells.
 enum class Kind { kOther, kVideo, kAudio, kUnsure };
@@ -148,7 +152,7 @@ class TransportScan {
   void Packet(std::string_view packet, bool atStart) {
     const bool unitStart = At(packet, 1) & 0x40;
     if ((At(packet, 1) & 0x80) || !unitStart) return;  // damaged, or no start of a unit
-    const std::uint32_t pid = ((At(packet, 1) & 0x1F) << 8) | At(packet, 2);
+    const std::uint32_t pid = BigEndian16(packet.data() + 1) & kPidMask;
     const unsigned control = (At(packet, 3) >> 4) & 3;
     if ((control & 1) == 0) return;  // no payload
     std::size_t payload = 4;
@@ -161,10 +165,7 @@ class TransportScan {
       ProgramMap(Section(data));
     } else if (data.size() >= 4 && data[0] == 0 && data[1] == 0 && data[2] == 1) {
       pesIds_.try_emplace(pid, At(data, 3));
-      if (const auto stamp = PesPresentationTime(data)) {
-        atStart ? clocks_.AddAtStart(pid, *stamp, PesDecodingTime(data))
-                : clocks_.AddAtEnd(pid, *stamp);
-      }
+      clocks_.AddPacket(pid, data, atStart);
     }
   }
 
@@ -175,7 +176,7 @@ class TransportScan {
     const std::size_t begin = 1 + At(data, 0);
     if (begin + 3 > data.size()) return {};
     const std::string_view section = data.substr(begin);
-    const std::size_t length = ((At(section, 1) & 0x0F) << 8) | At(section, 2);
+    const std::size_t length = BigEndian16(section.data() + 1) & kLengthMask;
     if (length < 4) return {};
     return section.substr(0, std::min(section.size(), 3 + length - 4));
   }
@@ -183,18 +184,18 @@ class TransportScan {
   void ProgramAssociation(std::string_view section) {
     if (section.size() < 8 || At(section, 0) != 0x00) return;
     for (std::size_t at = 8; at + 4 <= section.size(); at += 4) {
-      const unsigned program = (At(section, at) << 8) | At(section, at + 1);
-      if (program != 0) mapPids_.insert(((At(section, at + 2) & 0x1F) << 8) | At(section, at + 3));
+      const unsigned program = BigEndian16(section.data() + at);
+      if (program != 0) mapPids_.insert(BigEndian16(section.data() + at + 2) & kPidMask);
     }
   }
 
   void ProgramMap(std::string_view section) {
     if (section.size() < 12 || At(section, 0) != 0x02) return;
-    std::size_t at = 12 + (((At(section, 10) & 0x0F) << 8) | At(section, 11));
+    std::size_t at = 12 + (BigEndian16(section.data() + 10) & kLengthMask);
     while (at + 5 <= section.size()) {
       const unsigned type = At(section, at);
-      const std::uint32_t pid = ((At(section, at + 1) & 0x1F) << 8) | At(section, at + 2);
-      const std::size_t infoLength = ((At(section, at + 3) & 0x0F) << 8) | At(section, at + 4);
+      const std::uint32_t pid = BigEndian16(section.data() + at + 1) & kPidMask;
+      const std::size_t infoLength = BigEndian16(section.data() + at + 3) & kLengthMask;
       const std::string_view descriptors = section.substr(at + 5, infoLength);
       kinds_[pid] = type == 0x06 ? KindOfPrivateStream(descriptors) : KindOfStreamType(type);
       listsAvcVideo_ = listsAvcVideo_ || type == 0x1B || type == 0x24;

@@ -23,40 +23,47 @@ std::optional<std::uint64_t> Stamp(const unsigned char* b) {
          (std::uint64_t{b[2] & 0xFEu} << 14) | (std::uint64_t{b[3]} << 7) | (b[4] >> 1);
 }
 
-}  // namespace
+struct PesStamps {
+  std::uint64_t presentation = 0;
+  std::optional<std::uint64_t> decoding;  // where the packet carries one of its own
+};
 
-std::optional<std::uint64_t> PesPresentationTime(std::string_view pes) {
+// The presentation stamp, then the decoding stamp where both are flagged.
+std::optional<PesStamps> ReadPesStamps(std::string_view pes) {
   const auto* b = reinterpret_cast<const unsigned char*>(pes.data());
   if (pes.size() < 9 || b[0] != 0 || b[1] != 0 || b[2] != 1) return std::nullopt;
   // Program stream map, padding, private stream 2 and the like carry no header.
   const unsigned char id = b[3];
   if (id == 0xBC || id == 0xBE || id == 0xBF || id >= 0xF0) return std::nullopt;
+  std::size_t at = 9;
+  bool both = false;
   if ((b[6] & 0xC0) == 0x80) {  // MPEG-2
     if ((b[7] & 0x80) == 0 || pes.size() < 14 || (b[9] & 0xE0) != 0x20) return std::nullopt;
-    return Stamp(b + 9);
+    both = (b[7] & 0xC0) == 0xC0 && pes.size() >= 19 && (b[14] & 0xF0) == 0x10;
+  } else {
+    at = 6;  // MPEG-1: stuffing, buffer size, then the stamps
+    while (at < pes.size() && b[at] == 0xFF && at < 6 + 16) ++at;
+    if (at + 2 <= pes.size() && (b[at] & 0xC0) == 0x40) at += 2;
+    if (at + 5 > pes.size() || (b[at] & 0xE0) != 0x20) return std::nullopt;
+    both = at + 10 <= pes.size() && (b[at] & 0xF0) == 0x30 && (b[at + 5] & 0xF0) == 0x10;
   }
-  std::size_t at = 6;  // MPEG-1: stuffing, buffer size, then the stamps
-  while (at < pes.size() && b[at] == 0xFF && at < 6 + 16) ++at;
-  if (at + 2 <= pes.size() && (b[at] & 0xC0) == 0x40) at += 2;
-  if (at + 5 > pes.size() || (b[at] & 0xE0) != 0x20) return std::nullopt;
-  return Stamp(b + at);
+  const std::optional<std::uint64_t> presentation = Stamp(b + at);
+  if (!presentation) return std::nullopt;
+  return PesStamps{*presentation, both ? Stamp(b + at + 5) : std::nullopt};
 }
 
-std::optional<std::uint64_t> PesDecodingTime(std::string_view pes) {
-  if (!PesPresentationTime(pes)) return std::nullopt;
-  const auto* b = reinterpret_cast<const unsigned char*>(pes.data());
-  if ((b[6] & 0xC0) == 0x80) {  // MPEG-2: both stamps flagged
-    if ((b[7] & 0xC0) != 0xC0 || pes.size() < 19 || (b[14] & 0xF0) != 0x10) return std::nullopt;
-    return Stamp(b + 14);
+// The smallest step between stamps, in ticks; 0 when unknown.
+std::uint64_t SmallestStep(std::vector<std::uint64_t> stamps) {
+  std::sort(stamps.begin(), stamps.end());
+  std::uint64_t step = 0;
+  for (std::size_t i = 1; i < stamps.size(); ++i) {
+    const std::uint64_t gap = stamps[i] - stamps[i - 1];
+    if (gap > 0 && (step == 0 || gap < step)) step = gap;
   }
-  std::size_t at = 6;
-  while (at < pes.size() && b[at] == 0xFF && at < 6 + 16) ++at;
-  if (at + 2 <= pes.size() && (b[at] & 0xC0) == 0x40) at += 2;
-  if (at + 10 > pes.size() || (b[at] & 0xF0) != 0x30 || (b[at + 5] & 0xF0) != 0x10) {
-    return std::nullopt;
-  }
-  return Stamp(b + at + 5);
+  return step;
 }
+
+}  // namespace
 
 PesClocks::Clock& PesClocks::ClockOf(std::uint32_t stream) {
   auto [it, added] = clocks_.try_emplace(stream);
@@ -64,20 +71,23 @@ PesClocks::Clock& PesClocks::ClockOf(std::uint32_t stream) {
   return it->second;
 }
 
-void PesClocks::AddAtStart(std::uint32_t stream, std::uint64_t stamp,
-                           std::optional<std::uint64_t> decoding) {
+void PesClocks::AddPacket(std::uint32_t stream, std::string_view pes, bool atStart) {
+  const std::optional<PesStamps> stamps = ReadPesStamps(pes);
+  if (!stamps) return;
   Clock& clock = ClockOf(stream);
-  if (clock.atStart.empty() && decoding) clock.firstDelay = Forward(*decoding, stamp);
-  clock.atStart.push_back(stamp);
+  if (!atStart) {
+    clock.atEnd.push_back(stamps->presentation);
+    return;
+  }
+  if (clock.atStart.empty() && stamps->decoding) {
+    clock.firstDelay = Forward(*stamps->decoding, stamps->presentation);
+  }
+  clock.atStart.push_back(stamps->presentation);
 }
 
 double PesClocks::FirstDelaySeconds(std::uint32_t stream) const {
   const auto it = clocks_.find(stream);
   return it == clocks_.end() ? 0 : static_cast<double>(it->second.firstDelay) / kTicksPerSecond;
-}
-
-void PesClocks::AddAtEnd(std::uint32_t stream, std::uint64_t stamp) {
-  ClockOf(stream).atEnd.push_back(stamp);
 }
 
 bool PesClocks::SeenAtStart(std::uint32_t stream) const {
@@ -93,14 +103,7 @@ bool PesClocks::SeenAtEnd(std::uint32_t stream) const {
 double PesClocks::StepSeconds(std::uint32_t stream) const {
   const auto it = clocks_.find(stream);
   if (it == clocks_.end()) return 0;
-  std::vector<std::uint64_t> stamps = it->second.atStart;
-  std::sort(stamps.begin(), stamps.end());
-  std::uint64_t step = 0;
-  for (std::size_t i = 1; i < stamps.size(); ++i) {
-    const std::uint64_t gap = stamps[i] - stamps[i - 1];
-    if (gap > 0 && (step == 0 || gap < step)) step = gap;
-  }
-  return static_cast<double>(step) / kTicksPerSecond;
+  return static_cast<double>(SmallestStep(it->second.atStart)) / kTicksPerSecond;
 }
 
 std::optional<PesClocks::Span> PesClocks::SpanOf(std::uint32_t stream) const {
@@ -120,7 +123,7 @@ std::optional<PesClocks::Span> PesClocks::SpanOf(std::uint32_t stream) const {
       span.length = std::max(span.length, Forward(span.first, stamp));
     }
   }
-  span.length += static_cast<std::uint64_t>(StepSeconds(stream) * kTicksPerSecond + 0.5);
+  span.length += SmallestStep(clock.atStart);
   return span;
 }
 

@@ -10,15 +10,6 @@
 
 namespace corvanta {
 
-// The presentation time stamp (33 bits, 90 kHz) of the PES packet that
-// begins at `pes` ("00 00 01", stream id, 16-bit length, header), in the
-// MPEG-2 or the MPEG-1 header form; nullopt when it carries none or its
-// marker bits are wrong.
-std::optional<std::uint64_t> PesPresentationTime(std::string_view pes);
-// The decoding time stamp of the same packet; nullopt when it carries none
-// (it is then the presentation time).
-std::optional<std::uint64_t> PesDecodingTime(std::string_view pes);
-
 // The time stamps of each elementary stream of an MPEG program or
 // transport stream, as met at the start of the file and near its end. A
 // stream lasts from its earliest stamp at the start to its latest at the
@@ -26,10 +17,11 @@ std::optional<std::uint64_t> PesDecodingTime(std::string_view pes);
 // stamps at the start). Stamps wrap at 2^33 (about 26.5 hours).
 class PesClocks {
  public:
-  // `decoding` is the packet's decoding stamp where it has one of its own.
-  void AddAtStart(std::uint32_t stream, std::uint64_t stamp,
-                  std::optional<std::uint64_t> decoding = std::nullopt);
-  void AddAtEnd(std::uint32_t stream, std::uint64_t stamp);
+  // Takes the stamps of the PES packet that begins at `pes` ("00 00 01",
+  // stream id, 16-bit length, header; MPEG-2 or MPEG-1 header form) for
+  // `stream`; a packet without a presentation stamp, or with wrong marker
+  // bits, leaves the clocks as they are.
+  void AddPacket(std::uint32_t stream, std::string_view pes, bool atStart);
   // Every byte of the file was scanned: a stream's last stamp may lie at its start.
   void SetWholeFileScanned() { wholeFile_ = true; }
 
