@@ -57,6 +57,7 @@ turned_by() {
     grep -v '^0*$' || true
 }
 
+# Each input's measures and its display matrix, read once for all its rows.
 for input in "$work"/in/*; do
   wait_for_a_slot
   { echo "$("$here/media_facts.sh" "$input" "$mid" "$end") $(turned_by "$input")" \
@@ -77,7 +78,7 @@ convert_one() {  # count input video rate audio bitrate samplerate
   shift 2
   local output="$work/out/$n.MP4" said="$work/out/$n.txt"
   run_convert "$input" "$output" "$@" >"$said"
-  local demuxer=own finished verdict kinds=none facts="0 0 0 - -" turn=-
+  local demuxer=own finished verdict kinds=none facts="0 0 0 - -" turn=- degrees
   grep -q -- "-demuxer lavf" "$said" && demuxer=ffmpeg
   finished="$(sed -n 's/^finished: //p' "$said")"
   verdict="$(sed -n 's/^verdict: //p' "$said")"
@@ -85,7 +86,8 @@ convert_one() {  # count input video rate audio bitrate samplerate
     kinds="$(ffprobe -v error -show_entries stream=codec_type -of csv=p=0 "$output" 2>/dev/null |
       sort -u | tr '\n' '+' | sed 's/+$//')"
     facts="$("$here/media_facts.sh" "$output" "$mid" "$end")"
-    if [[ -n "$(turned_by "$input")" ]]; then
+    read -r _ _ _ _ _ degrees <"$work/facts/$(basename "$input")"
+    if [[ -n "$degrees" ]]; then
       turn="$("$here/picture_turn.sh" "$output" "$input" | cut -d' ' -f1)"
     fi
   fi

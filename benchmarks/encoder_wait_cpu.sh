@@ -11,6 +11,7 @@
 # "quorbel.exe" reaches no other encoder.
 set -euo pipefail
 source "$(dirname "$0")/build_folder.sh"
+source "$(dirname "$0")/test_clip.sh"
 use_build_folder "${1:-}"
 
 build_targets encoder_wait_cpu
@@ -18,13 +19,8 @@ program="$build/bin/encoder_wait_cpu"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-clip() {  # name, size, seconds, frame rate
-  ffmpeg -loglevel error -f lavfi -i "testsrc=duration=$3:size=$2:rate=$4" \
-    -f lavfi -i "sine=frequency=440:duration=$3" -c:v mpeg4 -q:v 5 -c:a aac -shortest \
-    "$work/$1.mp4"
-}
-clip small 320x240 100 30
-clip large 1280x720 24 25
+test_clip "$work/small.mp4" 320x240 100 30
+test_clip "$work/large.mp4" 1280x720 24 25
 cp /usr/bin/mencoder "$work/quorbel.exe"
 
 measure() {  # title, command line

@@ -8,12 +8,13 @@
 # or "none" when either picture cannot be read.
 #   benchmarks/picture_turn.sh <output> <input>
 set -euo pipefail
-size=160x120
+width=160 height=120
+size=${width}x$height
 ffmpeg -loglevel error -ss 4.5 -i "$1" -ss 4.5 -i "$2" -filter_complex \
   "[0:v:0]scale=$size,format=gray[out];[1:v:0]format=gray,split=4[a][b][c][d];
    [a]scale=${size}[t0];[b]transpose=clock,scale=${size}[t90];[c]hflip,vflip,scale=${size}[t180];
    [d]transpose=cclock,scale=${size}[t270];[out][t0][t90][t180][t270]vstack=inputs=5" \
-  -frames:v 1 -f rawvideo - | od -An -v -tu1 -w1 | awk -v pixels=$((160 * 120)) '
+  -frames:v 1 -f rawvideo - | od -An -v -tu1 -w1 | awk -v pixels=$((width * height)) '
   NR <= pixels { out[NR] = $1; next }
   { turn = int((NR - 1) / pixels) - 1; d = $1 - out[(NR - 1) % pixels + 1]; sum[turn] += d < 0 ? -d : d }
   END {

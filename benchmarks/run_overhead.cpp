@@ -11,14 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "common/quiet_run_services.h"
 #include "engine/command_line.h"
 #include "engine/run_state.h"
 #include "platform/kelvane_binding.h"
 #include "program_folder.h"
 #include "text/command_line_split.h"
-#include "ui/done_window.h"
 #include "ui/main_window.h"
-#include "ui/production_run_services.h"
 #include "ui/queue_rows.h"
 
 namespace corvanta {
@@ -26,20 +25,12 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
-// A benchmark must never switch the machine off or beep; everything else is
-// the program's own.
-class BenchmarkRunServices : public ProductionRunServices {
- public:
-  void RequestPowerOff() override {}
-  void ShowDoneWindow() override {
-    ::corvanta::ShowDoneWindow([] {});
-  }
-};
-
 // `settings` receives the run state the window's run leaves behind.
 double ConvertThroughWindow(const std::string& outputs, const std::vector<std::string>& clips,
                             RunState& settings) {
-  BenchmarkRunServices services;
+  // A benchmark must never switch the machine off or beep; everything else
+  // is the program's own.
+  testing::QuietRunServices services;
   MainWindow window(services);
   window.show();
   for (const std::string& clip : clips) {

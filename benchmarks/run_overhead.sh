@@ -7,6 +7,7 @@
 # where it can, so its ending of "quorbel.exe" reaches no other encoder.
 set -euo pipefail
 source "$(dirname "$0")/build_folder.sh"
+source "$(dirname "$0")/test_clip.sh"
 use_build_folder "${1:-}"
 rounds="${2:-4}"
 
@@ -15,11 +16,7 @@ program="$build/bin/run_overhead"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-for name in first second third; do
-  ffmpeg -loglevel error -f lavfi -i testsrc=duration=10:size=640x480:rate=25 \
-    -f lavfi -i sine=frequency=440:duration=10 -c:v mpeg4 -q:v 5 -c:a aac -shortest \
-    "$work/$name.mp4"
-done
+for name in first second third; do test_clip "$work/$name.mp4" 640x480 10 25; done
 mkdir "$work/out"
 
 total_run=0

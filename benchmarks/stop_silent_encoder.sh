@@ -12,14 +12,14 @@
 set -euo pipefail
 source "$(dirname "$0")/build_folder.sh"
 source "$(dirname "$0")/window_session.sh"
+source "$(dirname "$0")/test_clip.sh"
 use_build_folder "${1:-}"
 rounds="${2:-3}"
 enter_session "$build" "$rounds"
 
 mkfifo "$work/nobody-writes.mp4"
 ln -s /dev/zero "$work/zero.mp4"
-ffmpeg -loglevel error -f lavfi -i "testsrc=duration=600:size=320x240:rate=30" \
-  -f lavfi -i "sine=duration=600" -c:v mpeg4 -q:v 5 -c:a aac -shortest "$work/clip.mp4"
+test_clip "$work/clip.mp4" 320x240 600 30
 mkdir "$work/out"
 start_x_server
 
@@ -29,15 +29,11 @@ start_x_server
 stop_time() {
   local input=$1 silence=$2 releasing released ended
   start_converter
-  click 721 100  # Add
-  choose "$input"
-  click 391 406  # the output folder's Browse
-  choose "$work/out"
-  click 721 259  # Convert
+  convert_in_window "$input" "$work/out"
   wait_for_encoder
   sleep 0.5
   $silence "$encoder"
-  xdotool mousemove --window "$window" 721 259 mousedown 1  # Stop, pressed
+  xdotool mousemove --window "$window" "${convert_at[@]}" mousedown 1  # Stop, pressed
   releasing="$(now)"
   xdotool mouseup 1
   released="$(now)"

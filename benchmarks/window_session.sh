@@ -10,6 +10,10 @@
 #                            process) and `window` (its main window)
 #   click X Y                clicks at X,Y of `window`
 #   choose PATH              types PATH into the dialog just opened, and Return
+#   convert_in_window INPUT FOLDER
+#                            adds INPUT through Add's dialog, chooses FOLDER
+#                            through the output folder's Browse, and clicks
+#                            Convert (at `convert_at`, where Stop also is)
 #   encoder_pid              the first "quorbel.exe" process, if any
 #   wait_for_encoder         waits up to 10 s for one; sets `encoder`
 #   wait_until_ended PID [S] returns once PID has ended (gone or a zombie);
@@ -55,6 +59,15 @@ start_converter() {
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 # Each dialog takes a typed path and Return.
 choose() { sleep 1.5; xdotool type --delay 2 "$1"; xdotool key Return; sleep 1; }
+
+convert_at=(721 259)
+convert_in_window() {
+  click 721 100  # Add
+  choose "$1"
+  click 391 406  # the output folder's Browse
+  choose "$2"
+  click "${convert_at[@]}"
+}
 
 encoder_pid() {
   local status

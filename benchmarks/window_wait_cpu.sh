@@ -11,22 +11,17 @@
 set -euo pipefail
 source "$(dirname "$0")/build_folder.sh"
 source "$(dirname "$0")/window_session.sh"
+source "$(dirname "$0")/test_clip.sh"
 use_build_folder "${1:-}"
 seconds="${2:-400}"
 enter_session "$build" "$seconds"
 
-ffmpeg -loglevel error -f lavfi -i "testsrc=duration=$seconds:size=320x240:rate=30" \
-  -f lavfi -i "sine=frequency=440:duration=$seconds" -c:v mpeg4 -q:v 5 -c:a aac -shortest \
-  "$work/clip.mp4"
+test_clip "$work/clip.mp4" 320x240 "$seconds" 30
+mkdir "$work/out"
 
 start_x_server
 start_converter
-click 721 100  # Add
-choose "$work/clip.mp4"
-mkdir "$work/out"
-click 391 406  # the output folder's Browse
-choose "$work/out"
-click 721 259  # Convert
+convert_in_window "$work/clip.mp4" "$work/out"
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$converter/stat"; }
 

@@ -4,7 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "carried_encoder/carried_encoder.h"
