@@ -56,8 +56,9 @@ int main(int argc, char* argv[]) {
   SilentDisplay display;
   const bool finished = corvanta::RunEncoder(encoder, line, display, corvanta::RunState{}, input);
   std::printf("finished: %s\n", finished ? "yes" : "no");
-  // The row's verdict, decided here and nowhere else: the icon a queue row
-  // would show for this conversion.
+  // The icon a queue row would show for this conversion, judged as the run
+  // judges it: the encoder finished, left more than an empty file, and what
+  // it wrote holds its input.
   std::error_code error;
   const bool empty = std::filesystem::file_size(argv[3], error) == 0 || error;
   const bool done =

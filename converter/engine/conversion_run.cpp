@@ -192,7 +192,8 @@ void ConvertQueue(RunWindow& window, RunServices& services, RunState& state,
 
   window.SetTimerInterval(kElapsedTimerInterval);
   // A run started inside a stopped one goes on counting from where that one
-  // had got to; otherwise ElapsedMs is 0 here.
+  // had got to; otherwise ElapsedMs is 0 here. The start lies ElapsedMs
+  // before now on the wrapping clock.
   state.RunStartTick =
       static_cast<std::int32_t>(TicksBetween(state.ElapsedMs, services.TickCount()));
 

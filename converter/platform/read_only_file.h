@@ -14,7 +14,6 @@ class ReadOnlyFile {
  public:
   explicit ReadOnlyFile(const std::string& path);
 
-  bool isOpen() const { return file_.isOpen(); }
   std::uint64_t size() const { return file_.size(); }
   // Reads at any offset; valid while this object lives.
   const ByteReader& reader() const { return reader_; }
